@@ -1,0 +1,60 @@
+// KvProxyBase: the engine and shared operations of the nine service proxies.
+// One proxy is one SOAP engine; use it from one thread at a time. Everything
+// a call reads belongs to the engine and lives until the proxy is destroyed.
+#pragma once
+
+#include <cstdio>
+#include <iosfwd>
+
+#include "soapH.h"
+
+namespace kv::wire {
+
+class KvProxyBase : public soap {
+ public:
+  /// URL the next operation posts to; null means the proxy's default.
+  /// Not owned.
+  const char *soap_endpoint = nullptr;
+
+  virtual ~KvProxyBase();
+  KvProxyBase(const KvProxyBase &) = delete;
+  KvProxyBase &operator=(const KvProxyBase &) = delete;
+
+  /// The next request carries no SOAP header.
+  virtual void soap_noheader();
+  /// The engine's current fault record, or null; creates nothing.
+  virtual const SOAP_ENV__Fault *soap_fault();
+  /// The fault text (the SOAP 1.2 reason or the SOAP 1.1 faultstring).
+  virtual const char *soap_fault_string();
+  /// The fault detail as literal XML, when one was kept.
+  virtual const char *soap_fault_detail();
+  virtual int soap_close_socket();
+  virtual void soap_print_fault(FILE *fd);
+  virtual void soap_stream_fault(std::ostream &os);
+  virtual char *soap_sprint_fault(char *buf, size_t len);
+
+  const char *DefaultEndpoint() const { return defaultEndpoint_; }
+
+ protected:
+  KvProxyBase(soap_mode iomode, const Namespace *table, const char *defaultEndpoint);
+  void InitEngine(soap_mode imode, soap_mode omode);
+
+  /// Runs one operation: writes the request, then reads the response or
+  /// the fault. A null response sends the request and reads nothing.
+  template <class Request, class Response>
+  int Call(int (*send)(struct soap *, const char *, const char *, Request *),
+           int (*recv)(struct soap *, Response &), Request *request, Response *response) {
+    if (!soap_endpoint) soap_endpoint = defaultEndpoint_;
+    if (send(this, soap_endpoint, "", request)) return error;
+    if (!response) return soap_closesock(this);
+    return FinishCall(recv(this, *response));
+  }
+
+ private:
+  int FinishCall(int result);
+
+  const Namespace *table_;
+  const char *defaultEndpoint_;
+};
+
+}  // namespace kv::wire

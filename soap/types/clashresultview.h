@@ -1,0 +1,119 @@
+// Clash-result-overview service: floors and the overview of a clash-result set.
+
+//gsoap CLASHRESULTVIEW service name: VXClashResultOverviewWebServiceSoapBinding
+//gsoap CLASHRESULTVIEW service type: VXClashResultOverviewWebService
+//gsoap CLASHRESULTVIEW service namespace: http://clash.ws.ruvu/
+//gsoap CLASHRESULTVIEW service location: http://localhost:8080/RUVU/webservice/clash/VXClashResultOverviewWebService
+//gsoap CLASHRESULTVIEW service method-style: document
+//gsoap CLASHRESULTVIEW service method-encoding: literal
+//gsoap CLASHRESULTVIEW service method-action: getListClashResultFoor ""
+//gsoap CLASHRESULTVIEW service method-action: getClashResultOverview ""
+//gsoap CLASHRESULTVIEW service method-action: setClashResultOverview ""
+//gsoap CLASHRESULTVIEW service method-action: removeClashResultFoor ""
+//gsoap CLASHRESULTVIEW service method-action: addClashResultFoor ""
+//gsoap CLASHRESULTVIEW schema form: unqualified
+
+#import "builtins.h"
+
+class CLASHRESULTVIEW__clashResultUnique
+{
+  public:
+    int *belongTo;
+    int *wsid;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__clashResultFloorInfo : public CLASHRESULTVIEW__clashResultUnique
+{
+  public:
+    std::string *floor;
+    std::string *resultName;
+};
+
+class CLASHRESULTVIEW__clashResultOverview : public CLASHRESULTVIEW__clashResultUnique
+{
+  public:
+    std::string *dateStamp;
+    std::string *ruleId;
+    bool *unReleaseLock;
+};
+
+class CLASHRESULTVIEW__getListClashResultFoor
+{
+  public:
+    CLASHRESULTVIEW__clashResultUnique *unique;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__getListClashResultFoorResponse
+{
+  public:
+    std::vector<CLASHRESULTVIEW__clashResultFloorInfo *> return_;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__getClashResultOverview
+{
+  public:
+    CLASHRESULTVIEW__clashResultUnique *unique;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__getClashResultOverviewResponse
+{
+  public:
+    CLASHRESULTVIEW__clashResultOverview *return_;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__setClashResultOverview
+{
+  public:
+    CLASHRESULTVIEW__clashResultOverview *overview;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__setClashResultOverviewResponse
+{
+  public:
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__removeClashResultFoor
+{
+  public:
+    CLASHRESULTVIEW__clashResultUnique *unique;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__removeClashResultFoorResponse
+{
+  public:
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__addClashResultFoor
+{
+  public:
+    std::vector<CLASHRESULTVIEW__clashResultFloorInfo *> resultFoors;
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__addClashResultFoorResponse
+{
+  public:
+    struct soap *soap;
+};
+
+class CLASHRESULTVIEW__Exception
+{
+  public:
+    std::string *message;
+    struct soap *soap;
+};
+
+int __CLASHRESULTVIEW__getListClashResultFoor(CLASHRESULTVIEW__getListClashResultFoor *request, CLASHRESULTVIEW__getListClashResultFoorResponse &response);
+int __CLASHRESULTVIEW__getClashResultOverview(CLASHRESULTVIEW__getClashResultOverview *request, CLASHRESULTVIEW__getClashResultOverviewResponse &response);
+int __CLASHRESULTVIEW__setClashResultOverview(CLASHRESULTVIEW__setClashResultOverview *request, CLASHRESULTVIEW__setClashResultOverviewResponse &response);
+int __CLASHRESULTVIEW__removeClashResultFoor(CLASHRESULTVIEW__removeClashResultFoor *request, CLASHRESULTVIEW__removeClashResultFoorResponse &response);
+int __CLASHRESULTVIEW__addClashResultFoor(CLASHRESULTVIEW__addClashResultFoor *request, CLASHRESULTVIEW__addClashResultFoorResponse &response);
