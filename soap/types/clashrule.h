@@ -141,9 +141,9 @@ class CLASHRULE__Exception
     struct soap *soap;
 };
 
-int __CLASHRULE__listClashRules(CLASHRULE__listClashRules *request, CLASHRULE__listClashRulesResponse &response);
-int __CLASHRULE__editClashRule(CLASHRULE__editClashRule *request, CLASHRULE__editClashRuleResponse &response);
-int __CLASHRULE__cloneClashRule(CLASHRULE__cloneClashRule *request, CLASHRULE__cloneClashRuleResponse &response);
-int __CLASHRULE__renameClashRule(CLASHRULE__renameClashRule *request, CLASHRULE__renameClashRuleResponse &response);
-int __CLASHRULE__removeClashRule(CLASHRULE__removeClashRule *request, CLASHRULE__removeClashRuleResponse &response);
-int __CLASHRULE__addClashRule(CLASHRULE__addClashRule *request, CLASHRULE__addClashRuleResponse &response);
+int __CLASHRULE__listClashRules(CLASHRULE__listClashRules *CLASHRULE__listClashRules_, CLASHRULE__listClashRulesResponse &CLASHRULE__listClashRulesResponse_);
+int __CLASHRULE__editClashRule(CLASHRULE__editClashRule *CLASHRULE__editClashRule_, CLASHRULE__editClashRuleResponse &CLASHRULE__editClashRuleResponse_);
+int __CLASHRULE__cloneClashRule(CLASHRULE__cloneClashRule *CLASHRULE__cloneClashRule_, CLASHRULE__cloneClashRuleResponse &CLASHRULE__cloneClashRuleResponse_);
+int __CLASHRULE__renameClashRule(CLASHRULE__renameClashRule *CLASHRULE__renameClashRule_, CLASHRULE__renameClashRuleResponse &CLASHRULE__renameClashRuleResponse_);
+int __CLASHRULE__removeClashRule(CLASHRULE__removeClashRule *CLASHRULE__removeClashRule_, CLASHRULE__removeClashRuleResponse &CLASHRULE__removeClashRuleResponse_);
+int __CLASHRULE__addClashRule(CLASHRULE__addClashRule *CLASHRULE__addClashRule_, CLASHRULE__addClashRuleResponse &CLASHRULE__addClashRuleResponse_);

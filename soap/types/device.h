@@ -189,11 +189,11 @@ class DEVICE__Exception
     struct soap *soap;
 };
 
-int __DEVICE__cloneDevice(DEVICE__cloneDevice *request, DEVICE__cloneDeviceResponse &response);
-int __DEVICE__editRemarks(DEVICE__editRemarks *request, DEVICE__editRemarksResponse &response);
-int __DEVICE__addDevice(DEVICE__addDevice *request, DEVICE__addDeviceResponse &response);
-int __DEVICE__listDevice(DEVICE__listDevice *request, DEVICE__listDeviceResponse &response);
-int __DEVICE__removeDevice(DEVICE__removeDevice *request, DEVICE__removeDeviceResponse &response);
-int __DEVICE__editDevice(DEVICE__editDevice *request, DEVICE__editDeviceResponse &response);
-int __DEVICE__getListDevicePicFile(DEVICE__getListDevicePicFile *request, DEVICE__getListDevicePicFileResponse &response);
-int __DEVICE__renameDevice(DEVICE__renameDevice *request, DEVICE__renameDeviceResponse &response);
+int __DEVICE__cloneDevice(DEVICE__cloneDevice *DEVICE__cloneDevice_, DEVICE__cloneDeviceResponse &DEVICE__cloneDeviceResponse_);
+int __DEVICE__editRemarks(DEVICE__editRemarks *DEVICE__editRemarks_, DEVICE__editRemarksResponse &DEVICE__editRemarksResponse_);
+int __DEVICE__addDevice(DEVICE__addDevice *DEVICE__addDevice_, DEVICE__addDeviceResponse &DEVICE__addDeviceResponse_);
+int __DEVICE__listDevice(DEVICE__listDevice *DEVICE__listDevice_, DEVICE__listDeviceResponse &DEVICE__listDeviceResponse_);
+int __DEVICE__removeDevice(DEVICE__removeDevice *DEVICE__removeDevice_, DEVICE__removeDeviceResponse &DEVICE__removeDeviceResponse_);
+int __DEVICE__editDevice(DEVICE__editDevice *DEVICE__editDevice_, DEVICE__editDeviceResponse &DEVICE__editDeviceResponse_);
+int __DEVICE__getListDevicePicFile(DEVICE__getListDevicePicFile *DEVICE__getListDevicePicFile_, DEVICE__getListDevicePicFileResponse &DEVICE__getListDevicePicFileResponse_);
+int __DEVICE__renameDevice(DEVICE__renameDevice *DEVICE__renameDevice_, DEVICE__renameDeviceResponse &DEVICE__renameDeviceResponse_);

@@ -141,9 +141,9 @@ class HOLERULE__Exception
     struct soap *soap;
 };
 
-int __HOLERULE__editHoleRule(HOLERULE__editHoleRule *request, HOLERULE__editHoleRuleResponse &response);
-int __HOLERULE__removeHoleRule(HOLERULE__removeHoleRule *request, HOLERULE__removeHoleRuleResponse &response);
-int __HOLERULE__cloneHoleRule(HOLERULE__cloneHoleRule *request, HOLERULE__cloneHoleRuleResponse &response);
-int __HOLERULE__listHoleRules(HOLERULE__listHoleRules *request, HOLERULE__listHoleRulesResponse &response);
-int __HOLERULE__renameHoleRule(HOLERULE__renameHoleRule *request, HOLERULE__renameHoleRuleResponse &response);
-int __HOLERULE__addHoleRule(HOLERULE__addHoleRule *request, HOLERULE__addHoleRuleResponse &response);
+int __HOLERULE__editHoleRule(HOLERULE__editHoleRule *HOLERULE__editHoleRule_, HOLERULE__editHoleRuleResponse &HOLERULE__editHoleRuleResponse_);
+int __HOLERULE__removeHoleRule(HOLERULE__removeHoleRule *HOLERULE__removeHoleRule_, HOLERULE__removeHoleRuleResponse &HOLERULE__removeHoleRuleResponse_);
+int __HOLERULE__cloneHoleRule(HOLERULE__cloneHoleRule *HOLERULE__cloneHoleRule_, HOLERULE__cloneHoleRuleResponse &HOLERULE__cloneHoleRuleResponse_);
+int __HOLERULE__listHoleRules(HOLERULE__listHoleRules *HOLERULE__listHoleRules_, HOLERULE__listHoleRulesResponse &HOLERULE__listHoleRulesResponse_);
+int __HOLERULE__renameHoleRule(HOLERULE__renameHoleRule *HOLERULE__renameHoleRule_, HOLERULE__renameHoleRuleResponse &HOLERULE__renameHoleRuleResponse_);
+int __HOLERULE__addHoleRule(HOLERULE__addHoleRule *HOLERULE__addHoleRule_, HOLERULE__addHoleRuleResponse &HOLERULE__addHoleRuleResponse_);

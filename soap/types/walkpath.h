@@ -115,8 +115,8 @@ class WALKPATH__Exception
     struct soap *soap;
 };
 
-int __WALKPATH__removePath(WALKPATH__removePath *request, WALKPATH__removePathResponse &response);
-int __WALKPATH__listPath(WALKPATH__listPath *request, WALKPATH__listPathResponse &response);
-int __WALKPATH__addPath(WALKPATH__addPath *request, WALKPATH__addPathResponse &response);
-int __WALKPATH__editPath(WALKPATH__editPath *request, WALKPATH__editPathResponse &response);
-int __WALKPATH__renamePath(WALKPATH__renamePath *request, WALKPATH__renamePathResponse &response);
+int __WALKPATH__removePath(WALKPATH__removePath *WALKPATH__removePath_, WALKPATH__removePathResponse &WALKPATH__removePathResponse_);
+int __WALKPATH__listPath(WALKPATH__listPath *WALKPATH__listPath_, WALKPATH__listPathResponse &WALKPATH__listPathResponse_);
+int __WALKPATH__addPath(WALKPATH__addPath *WALKPATH__addPath_, WALKPATH__addPathResponse &WALKPATH__addPathResponse_);
+int __WALKPATH__editPath(WALKPATH__editPath *WALKPATH__editPath_, WALKPATH__editPathResponse &WALKPATH__editPathResponse_);
+int __WALKPATH__renamePath(WALKPATH__renamePath *WALKPATH__renamePath_, WALKPATH__renamePathResponse &WALKPATH__renamePathResponse_);
