@@ -39,6 +39,49 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
   return ::soap_sprint_fault(this, buf, len);
 }
 
-int KvProxyBase::FinishCall(int result) { return result; }
+int KvProxyBase::BeginReply() {
+  return soap_begin_recv(this) || soap_envelope_begin_in(this) || soap_recv_header(this) ||
+         soap_body_begin_in(this);
+}
+
+// Reads the rest of the reply once the response element was tried. Another
+// element than the response in the body is a fault or a tag mismatch; an
+// empty body is SOAP_NO_TAG.
+int KvProxyBase::EndReply() {
+  if (error) {
+    if (error != SOAP_TAG_MISMATCH || level != 2) return soap_closesock(this);
+    int result = ClassifyFault(soap_recv_fault(this, 0));
+    if (result == SOAP_CLI_FAULT || result == SOAP_SVR_FAULT || result == SOAP_MUSTUNDERSTAND ||
+        result == SOAP_VERSIONMISMATCH || result == SOAP_FAULT)
+      return result;
+    soap_set_sender_error(this, "Unexpected element in the SOAP body", nullptr, SOAP_TAG_MISMATCH);
+    soap_closesock(this);
+    return error = SOAP_TAG_MISMATCH;
+  }
+  if (soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this))
+    return soap_closesock(this);
+  return soap_closesock(this);
+}
+
+// The runtime answers SOAP_FAULT for a standard fault code whose envelope
+// prefix was not "SOAP-ENV" on the wire; the stored code is already mapped
+// to our prefix, so classify it again.
+int KvProxyBase::ClassifyFault(int result) {
+  if (result != SOAP_FAULT || !fault) return result;
+  const char **code = soap_faultcode(this);
+  if (!code || !*code) return result;
+  struct Mapping {
+    const char *code;
+    int result;
+  };
+  static const Mapping kStandardCodes[] = {
+      {"SOAP-ENV:Client", SOAP_CLI_FAULT},          {"SOAP-ENV:Sender", SOAP_CLI_FAULT},
+      {"SOAP-ENV:Server", SOAP_SVR_FAULT},          {"SOAP-ENV:Receiver", SOAP_SVR_FAULT},
+      {"SOAP-ENV:MustUnderstand", SOAP_MUSTUNDERSTAND}, {"SOAP-ENV:VersionMismatch", SOAP_VERSIONMISMATCH},
+  };
+  for (const Mapping &m : kStandardCodes)
+    if (std::strcmp(*code, m.code) == 0) return error = m.result;
+  return result;
+}
 
 }  // namespace kv::wire

@@ -39,20 +39,27 @@ class KvProxyBase : public soap {
   KvProxyBase(soap_mode iomode, const Namespace *table, const char *defaultEndpoint);
   void InitEngine(soap_mode imode, soap_mode omode);
 
-  /// Runs one operation: writes the request, then reads the response or
-  /// the fault. A null response sends the request and reads nothing.
+  /// Runs one operation: writes the request, then reads the response
+  /// element `responseTag` or the fault. A null response sends the request
+  /// and reads nothing.
   template <class Request, class Response>
-  int Call(int (*send)(struct soap *, const char *, const char *, Request *),
-           int (*recv)(struct soap *, Response &), Request *request, Response *response) {
+  int Call(int (*send)(struct soap *, const char *, const char *, Request *), Request *request,
+           Response *response, const char *responseTag) {
     if (!soap_endpoint) soap_endpoint = defaultEndpoint_;
     if (send(this, soap_endpoint, "", request)) return error;
     if (!response) return soap_closesock(this);
-    return FinishCall(recv(this, *response));
+    response->soap_default(this);
+    if (BeginReply()) return soap_closesock(this);
+    response->soap_get(this, responseTag, nullptr);
+    return EndReply();
   }
 
  private:
-  int FinishCall(int result);
+  int BeginReply();
+  int EndReply();
+  int ClassifyFault(int result);
 
+ private:
   const Namespace *table_;
   const char *defaultEndpoint_;
 };

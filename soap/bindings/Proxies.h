@@ -7,7 +7,7 @@
 
 #define KV_PROXY_OPERATION(PREFIX, op) \
   virtual int op(PREFIX##__##op *request, PREFIX##__##op##Response *response) { \
-    return Call(soap_send___##PREFIX##__##op, soap_recv___##PREFIX##__##op, request, response); \
+    return Call(soap_send___##PREFIX##__##op, request, response, #PREFIX ":" #op "Response"); \
   }
 
 #define KV_DECLARE_PROXY(PREFIX, Proxy, OPERATIONS) \

@@ -1,5 +1,7 @@
 // All nine services in one generator run; the fault detail knows every
-// service's Exception element.
+// service's Exception element. The typed members come before the generic
+// element: the generic reader of this runtime cannot take an element whose
+// name differs from the member's, so an Exception would otherwise be lost.
 
 #import "device.h"
 #import "clashresultview.h"
@@ -15,9 +17,6 @@
 struct SOAP_ENV__Detail
 {
     DEVICE__Exception *DEVICE__Exception_;
-    int __type;
-    void *fault;
-    _XML __any;
     CLASHRESULTVIEW__Exception *CLASHRESULTVIEW__Exception_;
     CLASHRESULTRELATED__Exception *CLASHRESULTRELATED__Exception_;
     CLASHRULE__Exception *CLASHRULE__Exception_;
@@ -26,4 +25,7 @@ struct SOAP_ENV__Detail
     HOLERESULTFLOOR__Exception *HOLERESULTFLOOR__Exception_;
     HOLERESULT__Exception *HOLERESULT__Exception_;
     HOLERULE__Exception *HOLERULE__Exception_;
+    int __type;
+    void *fault;
+    _XML __any;
 };

@@ -24,6 +24,12 @@ struct Engine {
   struct soap engine;
 };
 
+/// Strings are UTF-8 as they stand, as the runner sets its proxies.
+inline void UseUtf8(struct soap &engine) {
+  engine.imode |= SOAP_C_UTFSTRING;
+  engine.omode |= SOAP_C_UTFSTRING;
+}
+
 /// The first child element of the SOAP body in a request, as text.
 std::string BodyChild(const std::string &envelope);
 

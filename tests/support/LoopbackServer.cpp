@@ -136,9 +136,10 @@ void LoopbackServer::ReplySoap(const std::string &body, const std::string &extra
   Reply(Http(200, Envelope(body), extraHeaders));
 }
 
-std::vector<RecordedRequest> LoopbackServer::Requests() {
+std::vector<RecordedRequest> LoopbackServer::Requests(size_t atLeast) {
   std::unique_lock<std::mutex> lock(mutex_);
-  changed_.wait_for(lock, std::chrono::seconds(5), [this] { return inFlight_ == 0; });
+  changed_.wait_for(lock, std::chrono::seconds(5),
+                    [&] { return inFlight_ == 0 && requests_.size() >= atLeast; });
   return requests_;
 }
 
@@ -194,6 +195,7 @@ void LoopbackServer::Serve() {
     {
       std::lock_guard<std::mutex> lock(mutex_);
       if (complete) requests_.push_back(request);
+      changed_.notify_all();
       if (!replies_.empty()) {
         reply = std::move(replies_.front());
         replies_.pop_front();

@@ -33,8 +33,9 @@ class LoopbackServer {
   /// Queues an HTTP 200 reply whose body is a SOAP envelope around `body`.
   void ReplySoap(const std::string &body, const std::string &extraHeaders = "");
 
-  /// Requests received so far (waits briefly for the current one).
-  std::vector<RecordedRequest> Requests();
+  /// Requests received so far; waits briefly for at least `atLeast` and
+  /// for the current one to finish.
+  std::vector<RecordedRequest> Requests(size_t atLeast = 0);
   RecordedRequest LastRequest();
 
   /// Builds a raw HTTP reply with a correct Content-Length.
