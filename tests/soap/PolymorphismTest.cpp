@@ -29,11 +29,9 @@ struct PolyCase {
   const char *derivedTypes[2];  // xsi:type values to try
 };
 
-template <class Request, class Base, class D1, class D2>
-int KindOf(struct soap *engine, const std::string &xml, const char *tag, Base *Request::*member) {
-  Request request;
-  if (!ReadElement(engine, xml, tag, &request)) return -1;
-  Base *object = request.*member;
+// 0 base, 1 first derived, 2 second derived; negative when nothing was read.
+template <class Base, class D1, class D2>
+int Classify(Base *object) {
   if (!object) return -2;
   if (dynamic_cast<D2 *>(object)) return 2;
   if (dynamic_cast<D1 *>(object)) return 1;
@@ -41,15 +39,19 @@ int KindOf(struct soap *engine, const std::string &xml, const char *tag, Base *R
 }
 
 template <class Request, class Base, class D1, class D2>
+int KindOf(struct soap *engine, const std::string &xml, const char *tag, Base *Request::*member) {
+  Request request;
+  if (!ReadElement(engine, xml, tag, &request)) return -1;
+  return Classify<Base, D1, D2>(request.*member);
+}
+
+template <class Request, class Base, class D1, class D2>
 int KindOfItem(struct soap *engine, const std::string &xml, const char *tag,
                std::vector<Base *> Request::*member) {
   Request request;
   if (!ReadElement(engine, xml, tag, &request)) return -1;
-  if ((request.*member).size() != 1 || !(request.*member)[0]) return -2;
-  Base *object = (request.*member)[0];
-  if (dynamic_cast<D2 *>(object)) return 2;
-  if (dynamic_cast<D1 *>(object)) return 1;
-  return 0;
+  if ((request.*member).size() != 1) return -2;
+  return Classify<Base, D1, D2>((request.*member)[0]);
 }
 
 std::string s1 = "1";
