@@ -8,6 +8,11 @@
 // Every request to a service path is checked against the service's schema
 // before node-soap handles it; /control/... drives the server from tests
 // (see README.md).
+//
+// node-soap runs without an http binding of its own: soap.listen(null, ...)
+// only builds its Server object (lib/services.js), and processRequest() runs
+// one request through _processRequestXml into an in-memory response. Status,
+// headers, cookies, gzip and framing of the reply are written here.
 
 const fs = require('fs');
 const http = require('http');
