@@ -58,8 +58,8 @@ int KvProxyBase::EndReply() {
     soap_closesock(this);
     return error = SOAP_TAG_MISMATCH;
   }
-  if (soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this))
-    return soap_closesock(this);
+  // Whether or not the ends read cleanly, closing returns the engine's error.
+  (void)(soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this));
   return soap_closesock(this);
 }
 
