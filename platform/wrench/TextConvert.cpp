@@ -1,0 +1,182 @@
+#include "TextConvert.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <utility>
+
+namespace WRENCH {
+namespace {
+
+constexpr const char *kWide = "WCHAR_T";
+constexpr const char *kUtf8 = "UTF-8";
+
+std::mutex g_codePageMutex;
+std::string g_codePage = kUtf8;
+
+// One conversion direction, opened once per thread and reused.
+class Converter {
+ public:
+  Converter(const std::string &from, const std::string &to)
+      : cd_(iconv_open(to.c_str(), from.c_str())) {
+    if (Valid()) replacement_ = MakeReplacement(to);
+  }
+  ~Converter() {
+    if (Valid()) iconv_close(cd_);
+  }
+  Converter(const Converter &) = delete;
+  Converter &operator=(const Converter &) = delete;
+
+  bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Converts `size` bytes; `unit` is the width of one input character used
+  // to step over an invalid one.
+  std::string Run(const char *in, size_t size, size_t unit) {
+    std::string out;
+    out.resize(size + size / 2 + 16);
+    size_t used = 0;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char *src = const_cast<char *>(in);
+    size_t left = size;
+    while (left > 0) {
+      char *dst = &out[used];
+      size_t room = out.size() - used;
+      size_t rc = iconv(cd_, &src, &left, &dst, &room);
+      used = out.size() - room;
+      if (rc != static_cast<size_t>(-1)) break;
+      if (errno == E2BIG) {
+        out.resize(out.size() * 2 + 16);
+        continue;
+      }
+      // EILSEQ or EINVAL (cut at the end): replace one input unit.
+      size_t skip = unit < left ? unit : left;
+      src += skip;
+      left -= skip;
+      if (out.size() - used < replacement_.size()) out.resize(out.size() * 2 + replacement_.size());
+      std::memcpy(&out[used], replacement_.data(), replacement_.size());
+      used += replacement_.size();
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+    // Flush any shift state of stateful targets.
+    for (;;) {
+      char *dst = &out[used];
+      size_t room = out.size() - used;
+      size_t rc = iconv(cd_, nullptr, nullptr, &dst, &room);
+      used = out.size() - room;
+      if (rc != static_cast<size_t>(-1) || errno != E2BIG) break;
+      out.resize(out.size() * 2 + 16);
+    }
+    out.resize(used);
+    return out;
+  }
+
+ private:
+  // U+FFFD in the target encoding, or '?' when the target has no such
+  // character (GBK, for example).
+  static std::string MakeReplacement(const std::string &to) {
+    if (to == kWide) {
+      wchar_t rep = 0xFFFD;
+      return std::string(reinterpret_cast<const char *>(&rep), sizeof rep);
+    }
+    iconv_t cd = iconv_open(to.c_str(), kUtf8);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return "?";
+    char rep[] = "\xEF\xBF\xBD";
+    char *src = rep;
+    size_t left = 3;
+    char buf[16];
+    char *dst = buf;
+    size_t room = sizeof buf;
+    size_t rc = iconv(cd, &src, &left, &dst, &room);
+    iconv_close(cd);
+    if (rc == static_cast<size_t>(-1)) return "?";
+    return std::string(buf, sizeof buf - room);
+  }
+
+  iconv_t cd_;
+  std::string replacement_;
+};
+
+Converter &ConverterFor(const std::string &from, const std::string &to) {
+  thread_local std::map<std::pair<std::string, std::string>, Converter> cache;
+  auto it = cache.find({from, to});
+  if (it == cache.end())
+    it = cache.emplace(std::piecewise_construct, std::forward_as_tuple(from, to),
+                       std::forward_as_tuple(from, to)).first;
+  return it->second;
+}
+
+bool IsAscii(const std::string &s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+bool IsAscii(const std::wstring &s) {
+  for (wchar_t c : s)
+    if (c < 0 || c >= 0x80) return false;
+  return true;
+}
+
+// Every code page we support keeps ASCII one byte for one character, so
+// plain ASCII text skips iconv.
+std::wstring NarrowToWide(const std::string &text, const std::string &from) {
+  if (IsAscii(text)) return std::wstring(text.begin(), text.end());
+  Converter &conv = ConverterFor(from, kWide);
+  if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
+  std::string bytes = conv.Run(text.data(), text.size(), 1);
+  std::wstring out(bytes.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(out.data(), bytes.data(), out.size() * sizeof(wchar_t));
+  return out;
+}
+
+bool IsScalarValue(wchar_t c) {
+  return c >= 0 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+std::string WideToNarrow(const std::wstring &text, const std::string &to) {
+  if (IsAscii(text)) return std::string(text.begin(), text.end());
+  Converter &conv = ConverterFor(kWide, to);
+  if (!conv.Valid()) return std::string(text.size(), '?');
+  // iconv passes some values that are no characters (beyond U+10FFFF).
+  const std::wstring *input = &text;
+  std::wstring cleaned;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsScalarValue(text[i])) continue;
+    if (cleaned.empty()) cleaned = text;
+    cleaned[i] = 0xFFFD;
+    input = &cleaned;
+  }
+  return conv.Run(reinterpret_cast<const char *>(input->data()), input->size() * sizeof(wchar_t),
+                  sizeof(wchar_t));
+}
+
+}  // namespace
+
+void SetAnsiCodePage(const std::string &codePage) {
+  std::lock_guard<std::mutex> lock(g_codePageMutex);
+  g_codePage = codePage.empty() ? kUtf8 : codePage;
+}
+
+std::string GetAnsiCodePage() {
+  std::lock_guard<std::mutex> lock(g_codePageMutex);
+  return g_codePage;
+}
+
+std::string UnicodeToAnsi(const std::wstring &text) {
+  if (IsAscii(text)) return std::string(text.begin(), text.end());
+  return WideToNarrow(text, GetAnsiCodePage());
+}
+
+std::wstring AnsiToUnicode(const std::string &text) {
+  if (IsAscii(text)) return std::wstring(text.begin(), text.end());
+  return NarrowToWide(text, GetAnsiCodePage());
+}
+
+std::wstring ConvertUtf8ToGBK(const std::string &utf8) { return NarrowToWide(utf8, kUtf8); }
+
+std::string ConvertGBKToUtf8(const std::wstring &text) { return WideToNarrow(text, kUtf8); }
+
+}  // namespace WRENCH
