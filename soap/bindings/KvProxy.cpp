@@ -4,9 +4,10 @@
 
 namespace kv::wire {
 
-KvProxyBase::KvProxyBase(soap_mode iomode, const Namespace *table, const char *defaultEndpoint)
-    : soap(iomode), table_(table), defaultEndpoint_(defaultEndpoint) {
-  InitEngine(iomode, iomode);
+KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
+                         const char *defaultEndpoint)
+    : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint) {
+  InitEngine(imode, omode);
 }
 
 KvProxyBase::~KvProxyBase() {
@@ -17,6 +18,7 @@ KvProxyBase::~KvProxyBase() {
 void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   soap_imode(this, imode);
   soap_omode(this, omode);
+  mode = omode;
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
 }

@@ -36,7 +36,7 @@ class KvProxyBase : public soap {
   const char *DefaultEndpoint() const { return defaultEndpoint_; }
 
  protected:
-  KvProxyBase(soap_mode iomode, const Namespace *table, const char *defaultEndpoint);
+  KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table, const char *defaultEndpoint);
   void InitEngine(soap_mode imode, soap_mode omode);
 
   /// Runs one operation: writes the request, then reads the response

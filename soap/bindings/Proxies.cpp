@@ -5,7 +5,9 @@
 
 #define KV_DEFINE_PROXY(PREFIX, Proxy, DEFAULT_ENDPOINT) \
   Proxy::Proxy(soap_mode iomode) \
-      : KvProxyBase(iomode, kv::wire::NamespacesOf(#PREFIX), DEFAULT_ENDPOINT) {} \
+      : KvProxyBase(iomode, iomode, kv::wire::NamespacesOf(#PREFIX), DEFAULT_ENDPOINT) {} \
+  Proxy::Proxy(soap_mode imode, soap_mode omode) \
+      : KvProxyBase(imode, omode, kv::wire::NamespacesOf(#PREFIX), DEFAULT_ENDPOINT) {} \
   void Proxy::Proxy##_init(soap_mode imode, soap_mode omode) { InitEngine(imode, omode); }
 
 KV_DEFINE_PROXY(DEVICE, VXBeingExtractedDeviceWebServiceSoapBindingProxy,

@@ -14,6 +14,7 @@
   class Proxy : public kv::wire::KvProxyBase { \
    public: \
     explicit Proxy(soap_mode iomode = SOAP_IO_DEFAULT); \
+    Proxy(soap_mode imode, soap_mode omode); \
     virtual void Proxy##_init(soap_mode imode, soap_mode omode); \
     OPERATIONS(KV_PROXY_OPERATION) \
   };

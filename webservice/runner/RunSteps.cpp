@@ -1,0 +1,219 @@
+#include "runner/RunSteps.h"
+
+#include <boost/algorithm/string/case_conv.hpp>
+#include <boost/algorithm/string/predicate.hpp>
+
+#include <cstring>
+#include <sstream>
+
+#include "KvProxy.h"
+#include "keel/web/IWebSession.h"
+#include "wrench/LogMsg.h"
+#include "wrench/TextConvert.h"
+
+namespace KEEL::WEB {
+namespace {
+
+const char kSessionKey[] = "JSESSIONID";
+const char kRouteCookie[] = "route";
+constexpr int kRedirect = 302;
+
+// Holds the store's lock from construction to destruction, on every path.
+class ServLockGuard {
+ public:
+  explicit ServLockGuard(const boost::shared_ptr<IWebServLock> &lock) : lock_(lock) { lock_->Lock(); }
+  ~ServLockGuard() { lock_->Unlock(); }
+  ServLockGuard(const ServLockGuard &) = delete;
+  ServLockGuard &operator=(const ServLockGuard &) = delete;
+
+ private:
+  boost::shared_ptr<IWebServLock> lock_;
+};
+
+// The session as the run found it, before the exchange.
+struct SessionBefore {
+  std::string name;
+  std::string value;
+  std::string route;
+};
+
+// Gives the engine only the session cookie and the route; an empty one is
+// not sent.
+void GiveCookies(struct soap *engine, const SessionBefore &before) {
+  soap_free_cookies(engine);
+  if (!before.name.empty() && !before.value.empty())
+    soap_set_cookie(engine, before.name.c_str(), before.value.c_str(), nullptr, nullptr);
+  if (!before.route.empty()) soap_set_cookie(engine, kRouteCookie, before.route.c_str(), nullptr, nullptr);
+}
+
+void TakeOverCookies(struct soap *responseEngine, const SessionBefore &before, IWebServLock &lock,
+                     IWebCookieStore &store, IWebSession &session) {
+  if (!lock.CanUpdate()) {
+    if (store.IsDirty()) store.Commit();
+    return;
+  }
+  if (!responseEngine) return;
+  for (struct soap_cookie *p = responseEngine->cookies; p; p = p->next) {
+    if (!p->name || !p->value) continue;
+    if (std::strcmp(p->name, kSessionKey) == 0) {
+      if (before.value == p->value) continue;
+      store.SetValue("JSESSIONID", p->name);
+      store.SetValue("VALUE", p->value);
+      store.SetValue("DOMAIN", p->domain ? p->domain : "");
+      store.SetValue("PATH", p->path ? p->path : "");
+      store.SetValid(true);
+      store.Commit();
+    } else if (std::strcmp(p->name, kRouteCookie) == 0) {
+      if (before.route != p->value) session.SetRoute(p->value);
+    }
+  }
+}
+
+// The engine would read standard input for an endpoint without a host, so
+// only "http://host..." and "https://host..." are sent.
+bool HasHost(const std::string &endpoint) {
+  size_t start;
+  if (boost::istarts_with(endpoint, "http://"))
+    start = 7;
+  else if (boost::istarts_with(endpoint, "https://"))
+    start = 8;
+  else
+    return false;
+  return start < endpoint.size() && std::strchr("/:?#", endpoint[start]) == nullptr;
+}
+
+int RefuseEndpoint(struct soap *engine) {
+  return soap_set_sender_error(engine, "Invalid endpoint", "The endpoint has no host", SOAP_TCP_ERROR);
+}
+
+// The fault text and code as the engine holds them; soap_fault makes sure
+// there is a record to read.
+void ReadFault(struct soap *engine, const char *&code, const char *&text) {
+  code = text = nullptr;
+  ::soap_fault(engine);
+  const SOAP_ENV__Fault *fault = engine->fault;
+  if (!fault) return;
+  if (engine->version == 2) {
+    if (fault->SOAP_ENV__Reason) text = fault->SOAP_ENV__Reason->SOAP_ENV__Text;
+    if (fault->SOAP_ENV__Code) code = fault->SOAP_ENV__Code->SOAP_ENV__Value;
+  } else {
+    text = fault->faultstring;
+    code = fault->faultcode;
+  }
+}
+
+void LogNetworkError(const std::string &endpoint, const std::wstring &servName, int rc,
+                     const WebServError &error) {
+  using WRENCH::CLogMsg;
+  CLogMsg::LogMsg(WRENCH::LV_INFO, L"--------------------网络错误--------------------");
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"EndPoint = " + WRENCH::AnsiToUnicode(endpoint)).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"ServName = " + servName).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"Code = " + std::to_wstring(rc)).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultCode = " + error.faultCode).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultMessage = " + error.faultMessage).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, L"-----------------------------------------------");
+}
+
+enum class FaultKind { kServer, kClient, kOther };
+
+// "SOAP-ENV:Server", SOAP 1.2 "SOAP-ENV:Receiver" and dotted forms such as
+// "SOAP-ENV:Server.userException" are server faults; Client and Sender
+// likewise client faults. Letter case does not matter.
+FaultKind Classify(const std::wstring &code) {
+  std::wstring lower = boost::to_lower_copy(code);
+  static const std::wstring kPrefix = L"soap-env:";
+  if (!boost::starts_with(lower, kPrefix)) return FaultKind::kOther;
+  std::wstring local = lower.substr(kPrefix.size());
+  local = local.substr(0, local.find(L'.'));
+  if (local == L"server" || local == L"receiver") return FaultKind::kServer;
+  if (local == L"client" || local == L"sender") return FaultKind::kClient;
+  return FaultKind::kOther;
+}
+
+}  // namespace
+
+void FillServError(const char *faultCode, const char *faultText, WebServError &error) {
+  if (!faultCode) return;
+  error.faultCode = WRENCH::ConvertUtf8ToGBK(faultCode);
+  if (!faultText) return;
+  switch (Classify(error.faultCode)) {
+    case FaultKind::kServer:
+      error.faultMessage = WRENCH::ConvertUtf8ToGBK(faultText);
+      error.isClientFault = false;
+      break;
+    case FaultKind::kClient:
+      error.faultMessage = WRENCH::AnsiToUnicode(faultText);
+      error.isClientFault = true;
+      break;
+    case FaultKind::kOther:
+      error.faultMessage = WRENCH::ConvertUtf8ToGBK(faultText);
+      break;
+  }
+}
+
+namespace detail {
+
+bool RunSteps(RunState state, RunCall &call) {
+  struct soap *engine = &state.proxy;
+  std::wstring addr = state.servAddr.empty() ? state.session->GetDefaultServAddr() : state.servAddr;
+  IWebCookieStore *store = state.session->GetCookieStore(addr);
+  boost::shared_ptr<IWebServLock> lock = store->GetLock();
+  ServLockGuard guard(lock);
+
+  SessionBefore before{store->GetValue("JSESSIONID"), store->GetValue("VALUE"),
+                       state.session->GetRoute()};
+  GiveCookies(engine, before);
+
+  std::string endpoint;
+  if (!state.redirectUrl.empty()) {
+    endpoint = state.redirectUrl;
+    state.redirectUrl.clear();
+  } else {
+    endpoint = WRENCH::UnicodeToAnsi(L"http://" + addr + L"/" + state.servPath);
+  }
+
+  state.proxy.soap_endpoint = endpoint.c_str();
+  int rc = HasHost(endpoint) ? call.Call() : RefuseEndpoint(engine);
+  state.proxy.soap_endpoint = nullptr;
+
+  WebServError &error = state.error;
+  error.code = rc;
+  if (rc != 0) {
+    if (rc == kRedirect) {
+      error.redirectUrl = engine->endpoint;
+      store->SetValid(false);
+    }
+    // A failed run reports only its own fault.
+    error.isClientFault = false;
+    error.faultCode.clear();
+    error.faultMessage.clear();
+    const char *code;
+    const char *text;
+    ReadFault(engine, code, text);
+    FillServError(code, text, error);
+    if (rc != kRedirect) LogNetworkError(endpoint, call.ServName(), rc, error);
+  }
+
+  TakeOverCookies(call.ResponseEngine(), before, *lock, *store, *state.session);
+  return rc == 0;
+}
+
+void ReleaseEngineMemory(struct soap *engine) {
+  soap_destroy(engine);
+  soap_end(engine);
+}
+
+void LogClone(const void *clone) {
+  std::wostringstream text;
+  text << L"服务克隆指针是 " << clone;
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, text.str().c_str());
+}
+
+void LogCloneRefused(const std::wstring &servName) {
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, (L"服务不支持多线程 " + servName).c_str());
+}
+
+void LogNoCall() { WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, L"Enter RunServImp SOAP_EOF"); }
+
+}  // namespace detail
+}  // namespace KEEL::WEB
