@@ -1,0 +1,140 @@
+// The platform stand-ins the runner calls: text conversion, the log and
+// the session provider.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "keel/web/WebSession.h"
+#include "wrench/LogMsg.h"
+#include "wrench/TextConvert.h"
+
+namespace {
+
+TEST(TextConvert, Utf8ToWideAndBack) {
+  struct Case {
+    const char *name;
+    std::string utf8;
+    std::wstring wide;
+  } cases[] = {
+      {"empty", "", L""},
+      {"ascii", "http://host:8080/RUVU", L"http://host:8080/RUVU"},
+      {"chinese", "网络错误", L"网络错误"},
+      {"mixed with zero", std::string("a\0中", 5), std::wstring(L"a\0中", 3)},
+      {"beyond BMP", "\xF0\x9F\x98\x80", L"\U0001F600"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(WRENCH::ConvertUtf8ToGBK(c.utf8), c.wide);
+    EXPECT_EQ(WRENCH::ConvertGBKToUtf8(c.wide), c.utf8);
+  }
+}
+
+TEST(TextConvert, InvalidInputBecomesReplacementAndKeepsNeighbours) {
+  struct Case {
+    const char *name;
+    std::string utf8;
+    std::wstring wide;
+  } cases[] = {
+      {"stray continuation", "a\x80z", L"a\xFFFDz"},
+      {"invalid lead byte", "中\xFF文", L"中\xFFFD文"},
+      {"cut at the end", "ab\xE4\xB8", L"ab\xFFFD\xFFFD"},
+      {"encoded surrogate", "x\xED\xA0\x80y", L"x\xFFFD\xFFFD\xFFFDy"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(WRENCH::ConvertUtf8ToGBK(c.utf8), c.wide);
+  }
+  std::wstring badWide = L"a";
+  badWide += static_cast<wchar_t>(0xD800);
+  badWide += L"中";
+  badWide += static_cast<wchar_t>(0x110000);
+  EXPECT_EQ(WRENCH::ConvertGBKToUtf8(badWide), "a\xEF\xBF\xBD中\xEF\xBF\xBD");
+}
+
+TEST(TextConvert, AnsiCodePage) {
+  EXPECT_EQ(WRENCH::GetAnsiCodePage(), "UTF-8");
+  EXPECT_EQ(WRENCH::UnicodeToAnsi(L"服务"), "服务");
+  WRENCH::SetAnsiCodePage("GBK");
+  EXPECT_EQ(WRENCH::UnicodeToAnsi(L"中"), "\xD6\xD0");
+  EXPECT_EQ(WRENCH::AnsiToUnicode("\xD6\xD0"), L"中");
+  // GBK has no U+FFFD; an unmappable character becomes '?'.
+  EXPECT_EQ(WRENCH::UnicodeToAnsi(L"a\U0001F600b"), "a?b");
+  WRENCH::SetAnsiCodePage("");
+  EXPECT_EQ(WRENCH::GetAnsiCodePage(), "UTF-8");
+}
+
+std::vector<std::string> ReadLines(const std::string &path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(LogMsg, WritesUtf8LinesWithLevelUnderTheInstallRoot) {
+  std::string root = ::testing::TempDir() + "kv_log_root";
+  std::remove((root + "/log/log.log").c_str());
+  WRENCH::CLogMsg::SetInstallRoot(root);
+  EXPECT_EQ(WRENCH::CLogMsg::GetLogPath(), root + "/log/log.log");
+
+  std::vector<std::thread> writers;
+  for (int t = 0; t < 4; ++t)
+    writers.emplace_back([] {
+      for (int i = 0; i < 50; ++i) WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, L"并发");
+    });
+  for (std::thread &w : writers) w.join();
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_INFO, L"--------------------网络错误--------------------");
+
+  std::vector<std::string> lines = ReadLines(root + "/log/log.log");
+  ASSERT_EQ(lines.size(), 201u);
+  for (size_t i = 0; i < 200; ++i) ASSERT_NE(lines[i].find(" [6] 并发"), std::string::npos) << lines[i];
+  EXPECT_NE(lines.back().find(" [4] --------------------网络错误--------------------"), std::string::npos);
+}
+
+TEST(WebSession, OneStorePerAddressWithItsOwnValuesAndLock) {
+  KEEL::WEB::CWebSession session(L"127.0.0.1:8080");
+  EXPECT_EQ(session.GetDefaultServAddr(), L"127.0.0.1:8080");
+  EXPECT_EQ(session.GetRoute(), "");
+  session.SetRoute("r1");
+  EXPECT_EQ(session.GetRoute(), "r1");
+
+  KEEL::WEB::IWebCookieStore *a = session.GetCookieStore(L"a:1");
+  KEEL::WEB::IWebCookieStore *b = session.GetCookieStore(L"b:1");
+  EXPECT_EQ(session.GetCookieStore(L"a:1"), a);
+  EXPECT_NE(a, b);
+  EXPECT_NE(a->GetLock(), b->GetLock());
+  EXPECT_EQ(a->GetValue("JSESSIONID"), "");
+  EXPECT_FALSE(a->IsDirty());
+
+  a->SetValue("VALUE", "abc");
+  EXPECT_TRUE(a->IsDirty());
+  EXPECT_EQ(a->GetValue("VALUE"), "abc");
+  EXPECT_EQ(b->GetValue("VALUE"), "");
+  a->Commit();
+  EXPECT_FALSE(a->IsDirty());
+  a->SetValid(true);
+  EXPECT_TRUE(a->IsValid());
+}
+
+TEST(WebSession, LockExcludesOtherHolders) {
+  KEEL::WEB::CWebSession session;
+  boost::shared_ptr<KEEL::WEB::IWebServLock> lock = session.GetCookieStore(L"")->GetLock();
+  int counter = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&] {
+      for (int i = 0; i < 1000; ++i) {
+        lock->Lock();
+        ++counter;
+        lock->Unlock();
+      }
+    });
+  for (std::thread &t : threads) t.join();
+  EXPECT_EQ(counter, 4000);
+  EXPECT_TRUE(lock->CanUpdate());
+}
+
+}  // namespace
