@@ -1,0 +1,43 @@
+#include "catalogue/convert/Conversions.h"
+
+#include "catalogue/convert/ClashResultFields.h"
+#include "catalogue/convert/DeviceFields.h"
+#include "catalogue/convert/HoleResultFields.h"
+#include "catalogue/convert/RequestMembers.h"
+#include "catalogue/convert/RuleFields.h"
+#include "catalogue/convert/WalkPathFields.h"
+#include "catalogue/convert/WireReader.h"
+#include "catalogue/convert/WireWriter.h"
+
+namespace KEEL::KVWEBSERVICE {
+
+// The body of WriteRequest by input kind.
+#define KV_WRITE_IN_NONE(Request) \
+  (void)request; \
+  (void)keeper;
+#define KV_WRITE_MEMBER(Request) detail::WireWriter{keeper}(detail::RequestMember<Request>::Of(request), input);
+#define KV_WRITE_IN_TEXT(Request) KV_WRITE_MEMBER(Request)
+#define KV_WRITE_IN_RECORD(Request) KV_WRITE_MEMBER(Request)
+#define KV_WRITE_IN_RECORD_LIST(Request) KV_WRITE_MEMBER(Request)
+#define KV_WRITE_IN_TEXT_LIST(Request) KV_WRITE_MEMBER(Request)
+#define KV_WRITE_IN_TEXT_PAIR(Request) detail::WireWriter{keeper}.Fill(request, input);
+#define KV_WRITE_IN_COMPOSITE(Request) detail::WireWriter{keeper}.Fill(request, input);
+
+// The body of ReadResponse by output kind; every result is in "return".
+#define KV_READ_OUT_FLAG (void)response;
+#define KV_READ_RETURN detail::WireReader{}(response.return_, output);
+#define KV_READ_OUT_TEXT KV_READ_RETURN
+#define KV_READ_OUT_RECORD KV_READ_RETURN
+#define KV_READ_OUT_RECORD_LIST KV_READ_RETURN
+#define KV_READ_OUT_TEXT_LIST KV_READ_RETURN
+
+#define KV_DEFINE_CONVERSIONS(SERVICE, Service, op, IN_KIND, InType, OUT_KIND, OutType) \
+  void WriteRequest(SERVICE##__##op &request, CValueKeeper &keeper KV_ARGS_##IN_KIND(InType, input)) { \
+    KV_WRITE_##IN_KIND(SERVICE##__##op) \
+  } \
+  bool ReadResponse(const SERVICE##__##op##Response &response KV_ARGS_##OUT_KIND(OutType, output)) { \
+    KV_READ_##OUT_KIND return true; \
+  }
+KV_WEB_OPERATIONS(KV_DEFINE_CONVERSIONS)
+
+}  // namespace KEEL::KVWEBSERVICE
