@@ -194,11 +194,13 @@ void LoopbackServer::Serve() {
     std::string reply;
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      if (complete) requests_.push_back(request);
+      if (complete && recording_) requests_.push_back(request);
       changed_.notify_all();
       if (!replies_.empty()) {
         reply = std::move(replies_.front());
         replies_.pop_front();
+      } else if (!defaultReply_.empty()) {
+        reply = defaultReply_;
       } else {
         reply = Http(500, "no reply queued", "", "text/plain");
       }

@@ -30,6 +30,16 @@ class LoopbackServer {
 
   /// Queues a raw reply; requests without a queued reply get an HTTP 500.
   void Reply(std::string raw);
+  /// The reply for requests without a queued one (else an HTTP 500).
+  void SetDefaultReply(std::string raw) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    defaultReply_ = std::move(raw);
+  }
+  /// Whether requests are kept for Requests(); on by default.
+  void SetRecording(bool on) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    recording_ = on;
+  }
   /// Queues an HTTP 200 reply whose body is a SOAP envelope around `body`.
   void ReplySoap(const std::string &body, const std::string &extraHeaders = "");
 
@@ -55,6 +65,8 @@ class LoopbackServer {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::string> replies_;
+  std::string defaultReply_;
+  bool recording_ = true;
   std::vector<RecordedRequest> requests_;
   int inFlight_ = 0;
   std::thread thread_;
