@@ -138,6 +138,10 @@ TEST(DeviceConversion, PictureBytesAreCopiedAndSentInlineOrAsAttachment) {
     const xsd__base64Binary &picture = *request.devices.at(0)->picFile;
     EXPECT_EQ(picture.type != nullptr, c.isOctetStream);
     if (c.attachment) EXPECT_STREQ(picture.type, "application/octet-stream");
+    if (!c.withData || c.size < 0) {
+      EXPECT_EQ(picture.__ptr, nullptr);
+      EXPECT_EQ(picture.__size, 0);
+    }
 
     VXBeingExtractedDeviceWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM);
     proxy.imode |= SOAP_C_UTFSTRING;
