@@ -13,8 +13,8 @@ KEEL::WEB::IWebRunner *MakeRunner() {
 
 using RunnerMaker = KEEL::WEB::IWebRunner *(*)();
 
-#define KV_RUNNER_MAKER(SERVICE, op, NAME) &MakeRunner<KEEL::SERVICE::CServ_##op>,
-const RunnerMaker kRunnerMakers[] = {KV_OPERATION_TABLE(KV_RUNNER_MAKER)};
+#define KV_RUNNER_MAKER(SERVICE, Service, op, ...) &MakeRunner<KEEL::SERVICE::CServ_##op>,
+const RunnerMaker kRunnerMakers[] = {KV_WEB_OPERATIONS(KV_RUNNER_MAKER)};
 #undef KV_RUNNER_MAKER
 
 }  // namespace

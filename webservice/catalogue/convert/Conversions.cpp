@@ -31,7 +31,7 @@ namespace KEEL::KVWEBSERVICE {
 #define KV_READ_OUT_RECORD_LIST KV_READ_RETURN
 #define KV_READ_OUT_TEXT_LIST KV_READ_RETURN
 
-#define KV_DEFINE_CONVERSIONS(SERVICE, Service, op, IN_KIND, InType, OUT_KIND, OutType) \
+#define KV_DEFINE_CONVERSIONS(SERVICE, Service, op, NAME, IN_KIND, InType, OUT_KIND, OutType) \
   void WriteRequest(SERVICE##__##op &request, CValueKeeper &keeper KV_ARGS_##IN_KIND(InType, input)) { \
     KV_WRITE_##IN_KIND(SERVICE##__##op) \
   } \

@@ -19,7 +19,7 @@
 
 namespace KEEL::KVWEBSERVICE {
 
-#define KV_DECLARE_CONVERSIONS(SERVICE, Service, op, IN_KIND, InType, OUT_KIND, OutType) \
+#define KV_DECLARE_CONVERSIONS(SERVICE, Service, op, NAME, IN_KIND, InType, OUT_KIND, OutType) \
   void WriteRequest(SERVICE##__##op &request, CValueKeeper &keeper KV_ARGS_##IN_KIND(InType, input)); \
   bool ReadResponse(const SERVICE##__##op##Response &response KV_ARGS_##OUT_KIND(OutType, output));
 KV_WEB_OPERATIONS(KV_DECLARE_CONVERSIONS)

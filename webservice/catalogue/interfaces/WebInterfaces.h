@@ -13,7 +13,7 @@
 #include "records/StBinaryData.h"
 #include "records/WalkPathRecords.h"
 
-#define KV_DECLARE_WEB_INTERFACES(SERVICE, Service, op, IN_KIND, InType, OUT_KIND, OutType) \
+#define KV_DECLARE_WEB_INTERFACES(SERVICE, Service, op, NAME, IN_KIND, InType, OUT_KIND, OutType) \
   namespace KEEL::SERVICE { \
   class IWSIn_##op { \
    public: \
