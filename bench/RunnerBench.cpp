@@ -4,8 +4,6 @@
 //   kv_bench_runner speed HOST:PORT   runs per second of a trivial operation
 //                                     through a runner and through a raw
 //                                     proxy, alternating, against a server
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ForkedServer.h"
 #include "LoopbackServer.h"
 #include "catalogue/ServClasses.h"
 #include "keel/web/WebSession.h"
@@ -43,30 +42,9 @@ std::string RulesReply(int count) {
   return kv::test::LoopbackServer::Http(200, kv::test::LoopbackServer::Envelope(body));
 }
 
-// The server runs in a child process, so its memory is not counted.
-pid_t StartServer(const std::string &reply, int &port) {
-  int fds[2];
-  if (pipe(fds) != 0) std::exit(1);
-  pid_t child = fork();
-  if (child == 0) {
-    close(fds[0]);
-    kv::test::LoopbackServer server;
-    server.SetRecording(false);
-    server.SetDefaultReply(reply);
-    int p = server.Port();
-    if (write(fds[1], &p, sizeof p) != sizeof p) _exit(1);
-    for (;;) pause();
-  }
-  close(fds[1]);
-  if (read(fds[0], &port, sizeof port) != sizeof port) std::exit(1);
-  close(fds[0]);
-  return child;
-}
-
 int Memory() {
-  int port = 0;
-  pid_t server = StartServer(RulesReply(200), port);
-  KEEL::WEB::CWebSession session(L"127.0.0.1:" + std::to_wstring(port));
+  kv::bench::ForkedServer server(RulesReply(200));
+  KEEL::WEB::CWebSession session(L"127.0.0.1:" + std::to_wstring(server.Port()));
   KEEL::CLASHRULE::CServ_listClashRules runner;
   runner.SetServSession(&session);
   runner.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
@@ -84,8 +62,6 @@ int Memory() {
   }
   long growth = ResidentKb() - after100;
   std::printf("growth after run 100: %ld KB (limit 1024 KB); failed runs: %d\n", growth, failed);
-  kill(server, SIGTERM);
-  waitpid(server, nullptr, 0);
   return failed == 0 && growth <= 1024 ? 0 : 1;
 }
 

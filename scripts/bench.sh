@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner
+cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner kv_bench_catalogue
 state=$(mktemp -d)
 trap 'tests/peer/stop.sh "$state" || true; rm -rf "$state"' EXIT
 tests/peer/start.sh "$state"
@@ -18,3 +18,15 @@ echo "== runner: resident memory over 10,000 runs"
 "$build"/bench/kv_bench_runner memory
 echo "== runner: runner against raw proxy on the test server"
 "$build"/bench/kv_bench_runner speed "$peer"
+echo "== catalogue: findHoleResults through the runner into St records against the raw proxy"
+"$build"/bench/kv_bench_catalogue
+if command -v valgrind >/dev/null; then
+  echo "== catalogue: instructions of one call (callgrind)"
+  for side in runner raw; do
+    out=$(mktemp -d)
+    valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*ViaRunner*' --toggle-collect='*ViaProxy*' \
+      --callgrind-out-file="$out/cg.%p" "$build"/bench/kv_bench_catalogue "$side" 10000 1 2>&1 |
+      awk -v side="$side" '/Collected/ && $NF > 0 { print side ": " $NF " instructions" }'
+    rm -rf "$out"
+  done
+fi

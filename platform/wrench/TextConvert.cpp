@@ -32,48 +32,50 @@ class Converter {
 
   bool Valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-  // Converts `size` bytes; `unit` is the width of one input character used
-  // to step over an invalid one.
-  std::string Run(const char *in, size_t size, size_t unit) {
-    std::string out;
-    out.resize(size + size / 2 + 16);
-    size_t used = 0;
+  // Converts `size` bytes into `out`, a string of the target's code unit;
+  // `unit` is the width of one input character, used to step over an
+  // invalid one. `estimate` is the expected output length in code units.
+  template <class Out>
+  void Run(const char *in, size_t size, size_t unit, size_t estimate, Out &out) {
+    using Unit = typename Out::value_type;
+    out.resize(estimate + 4);
+    size_t used = 0;  // bytes
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char *src = const_cast<char *>(in);
     size_t left = size;
+    auto bytes = [&out] { return out.size() * sizeof(Unit); };
+    auto grow = [&out] { out.resize(out.size() * 2 + 16); };
     while (left > 0) {
-      char *dst = &out[used];
-      size_t room = out.size() - used;
+      char *dst = reinterpret_cast<char *>(&out[0]) + used;
+      size_t room = bytes() - used;
       size_t rc = iconv(cd_, &src, &left, &dst, &room);
-      used = out.size() - room;
+      used = bytes() - room;
       if (rc != static_cast<size_t>(-1)) break;
       if (errno == E2BIG) {
-        out.resize(out.size() * 2 + 16);
+        grow();
         continue;
       }
       // EILSEQ or EINVAL (cut at the end): replace one input unit.
       size_t skip = unit < left ? unit : left;
       src += skip;
       left -= skip;
-      if (out.size() - used < replacement_.size()) out.resize(out.size() * 2 + replacement_.size());
-      std::memcpy(&out[used], replacement_.data(), replacement_.size());
+      while (bytes() - used < replacement_.size()) grow();
+      std::memcpy(reinterpret_cast<char *>(&out[0]) + used, replacement_.data(), replacement_.size());
       used += replacement_.size();
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
     // Flush any shift state of stateful targets.
     for (;;) {
-      char *dst = &out[used];
-      size_t room = out.size() - used;
+      char *dst = reinterpret_cast<char *>(&out[0]) + used;
+      size_t room = bytes() - used;
       size_t rc = iconv(cd_, nullptr, nullptr, &dst, &room);
-      used = out.size() - room;
+      used = bytes() - room;
       if (rc != static_cast<size_t>(-1) || errno != E2BIG) break;
-      out.resize(out.size() * 2 + 16);
+      grow();
     }
-    out.resize(used);
-    return out;
+    out.resize(used / sizeof(Unit));
   }
 
- private:
   // U+FFFD in the target encoding, or '?' when the target has no such
   // character (GBK, for example).
   static std::string MakeReplacement(const std::string &to) {
@@ -100,6 +102,15 @@ class Converter {
 };
 
 Converter &ConverterFor(const std::string &from, const std::string &to) {
+  // The UTF-8 directions are the common ones; keep them at hand.
+  if (from == kUtf8 && to == kWide) {
+    thread_local Converter utf8ToWide(kUtf8, kWide);
+    return utf8ToWide;
+  }
+  if (from == kWide && to == kUtf8) {
+    thread_local Converter wideToUtf8(kWide, kUtf8);
+    return wideToUtf8;
+  }
   thread_local std::map<std::pair<std::string, std::string>, Converter> cache;
   auto it = cache.find({from, to});
   if (it == cache.end())
@@ -126,9 +137,9 @@ std::wstring NarrowToWide(const std::string &text, const std::string &from) {
   if (IsAscii(text)) return std::wstring(text.begin(), text.end());
   Converter &conv = ConverterFor(from, kWide);
   if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
-  std::string bytes = conv.Run(text.data(), text.size(), 1);
-  std::wstring out(bytes.size() / sizeof(wchar_t), L'\0');
-  std::memcpy(out.data(), bytes.data(), out.size() * sizeof(wchar_t));
+  std::wstring out;
+  // One character per input byte at most.
+  conv.Run(text.data(), text.size(), 1, text.size(), out);
   return out;
 }
 
@@ -149,8 +160,10 @@ std::string WideToNarrow(const std::wstring &text, const std::string &to) {
     cleaned[i] = 0xFFFD;
     input = &cleaned;
   }
-  return conv.Run(reinterpret_cast<const char *>(input->data()), input->size() * sizeof(wchar_t),
-                  sizeof(wchar_t));
+  std::string out;
+  conv.Run(reinterpret_cast<const char *>(input->data()), input->size() * sizeof(wchar_t), sizeof(wchar_t),
+           input->size() * 3, out);
+  return out;
 }
 
 }  // namespace
