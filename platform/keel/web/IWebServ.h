@@ -1,0 +1,47 @@
+// The operation object that the web-service host hands out for one request
+// of one operation, and the observer it reports completion to.
+#pragma once
+
+#include <string>
+
+#include "runner/IWebRunner.h"
+
+namespace KEEL::WEB {
+
+class IWebServ;
+
+class IWSObserver {
+ public:
+  /// The request has completed (successfully or not).
+  virtual void NotifyWSEvent(IWebServ *serv) = 0;
+  virtual ~IWSObserver() {}
+};
+
+/// One request. Set the input, Start it once, then Wait or be notified.
+/// Thread-safe.
+class IWebServ {
+ public:
+  /// The observer told of completion; null detaches. Once this returns, no
+  /// notification reaches the previous observer.
+  virtual void SetObserver(IWSObserver *observer, int key) = 0;
+  /// How the request ended; code -1 before it has.
+  virtual WebServError &GetServError(WebServError &out) = 0;
+  virtual bool IsFinished() = 0;
+  virtual std::wstring GetServName() = 0;
+  virtual IInput *GetInput() = 0;
+  /// Read it only after completion.
+  virtual IOutput *GetOutput() = 0;
+  virtual void Start() = 0;
+  /// Returns once the request has completed.
+  virtual void Wait() = 0;
+  virtual ~IWebServ() {}
+};
+
+/// Told of every failed request, on the host's completion thread.
+class IWebErrorObserver {
+ public:
+  virtual void OnWebError(IWebServ *failed) = 0;
+  virtual ~IWebErrorObserver() {}
+};
+
+}  // namespace KEEL::WEB

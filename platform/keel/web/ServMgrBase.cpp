@@ -1,0 +1,136 @@
+#include "keel/web/ServMgrBase.h"
+
+#include <boost/make_shared.hpp>
+
+#include <vector>
+
+#include "keel/web/IWebMgr.h"
+
+namespace KEEL::WEB {
+namespace {
+
+const std::wstring kWebHost = L"AppWebServiceMgr";
+constexpr int kObserverKey = 5;
+
+// The holder's status comes from the request's outcome, so a failed call
+// never looks like a success.
+void SetStatus(const boost::shared_ptr<IServiceObject> &holder, IWebServ &serv) {
+  auto *status = dynamic_cast<IServiceObjectSet *>(holder.get());
+  if (!status) return;
+  WebServError error;
+  serv.GetServError(error);
+  status->SetFinished();
+  status->SetState(error.code == 0 ? 1 : 0);
+  status->SetCode(std::to_wstring(error.code));
+  status->SetText(error.faultMessage);
+  status->SetFlag(error.isClientFault);
+}
+
+}  // namespace
+
+CServMgrBase::CServMgrBase(const std::wstring &name) : CMgrObject(name) {}
+
+CServMgrBase::CServMgrBase(const CServMgrBase &other) : CMgrObject(other) {}
+
+CServMgrBase &CServMgrBase::operator=(const CServMgrBase &other) {
+  CMgrObject::operator=(other);
+  return *this;
+}
+
+CServMgrBase::~CServMgrBase() {
+  std::vector<boost::shared_ptr<IWebServ>> pending;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    for (auto &entry : requests_) pending.push_back(entry.second->request);
+  }
+  // Outside the lock: detaching waits for a delivery in progress.
+  for (auto &serv : pending)
+    if (serv) serv->SetObserver(nullptr, kObserverKey);
+}
+
+boost::shared_ptr<IWebServ> CServMgrBase::GetWebServ(const std::wstring &servName, const std::wstring &hostName) {
+  auto *host = dynamic_cast<IWebMgr *>(KEEL::FRAME::FindManager(hostName));
+  if (!host) return boost::shared_ptr<IWebServ>();
+  return host->GetWebServ(servName);
+}
+
+void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)> &setInput,
+                            const ResponseFn &response, IServiceCB *binding, const std::wstring &servName) {
+  auto data = boost::make_shared<WebServData>();
+  data->callback.reset(binding);
+  if (place) *place = nullptr;
+  data->request = GetWebServ(servName, kWebHost);
+  if (!data->request || !setInput(data->request->GetInput())) return nullptr;
+  IWebServ *raw = data->request.get();
+  if (place) *place = raw;
+  data->response = response;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    requests_[raw] = data;
+  }
+  raw->SetObserver(this, kObserverKey);
+  raw->Start();
+  if (place) raw->Wait();
+  return raw;
+}
+
+boost::shared_ptr<IServiceObject> CServMgrBase::DoServResponse(IWebServ *request) {
+  boost::shared_ptr<WebServData> data;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    auto it = requests_.find(request);
+    if (it == requests_.end()) return boost::shared_ptr<IServiceObject>();
+    data = it->second;
+  }
+  if (!data->response) return boost::shared_ptr<IServiceObject>();
+  boost::shared_ptr<IServiceObject> holder = data->response(request);
+  SetStatus(holder, *request);
+  return holder;
+}
+
+void CServMgrBase::UnRegister(IWebServ *request) {
+  boost::shared_ptr<WebServData> dropped;  // released outside the lock
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  auto it = requests_.find(request);
+  if (it == requests_.end()) return;
+  dropped = it->second;
+  requests_.erase(it);
+}
+
+void CServMgrBase::ReSet(void *handle, boost::any &observer) {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  auto it = requests_.find(static_cast<IWebServ *>(handle));
+  if (it != requests_.end() && it->second->callback) it->second->callback->ReSetObserver(observer);
+}
+
+std::size_t CServMgrBase::PendingRequests() {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  return requests_.size();
+}
+
+void CServMgrBase::ReleaseObject() { CMgrObject::ReleaseObject(); }
+
+boost::shared_ptr<IServiceObject> CServMgrBase::ServResponse(IWebServ *) {
+  return boost::shared_ptr<IServiceObject>();
+}
+
+void CServMgrBase::NotifyWSEvent(IWebServ *serv) {
+  boost::shared_ptr<WebServData> data;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    auto it = requests_.find(serv);
+    // A synchronous request's caller takes its result itself.
+    if (it == requests_.end() || !it->second->callback) return;
+    data = it->second;
+  }
+  boost::shared_ptr<IServiceObject> holder;
+  if (data->response) holder = data->response(serv);
+  SetStatus(holder, *serv);
+
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  data->callback->CallBack(serv, holder);
+  auto it = requests_.find(serv);
+  if (it != requests_.end() && it->second == data) requests_.erase(it);
+}
+
+}  // namespace KEEL::WEB
