@@ -1,0 +1,109 @@
+#include "keel/web/AppWebServiceMgr.h"
+
+#include <dlfcn.h>
+
+#include <list>
+
+namespace KEEL::WEB {
+namespace {
+
+using GetWebServicesFn = void (*)(std::list<IWebRunner *> &);
+
+// Where each service lives on the server, by the service name that starts
+// its operation names.
+const std::map<std::wstring, std::wstring> kDefaultServicePaths = {
+    {L"Device", L"RUVU/webservice/pathwalk/VXBeingExtractedDeviceWebService"},
+    {L"WalkPath", L"RUVU/webservice/pathwork/VXPathWebService"},
+    {L"ClashRule", L"RUVU/webservice/clash/VXClashRuleWebService"},
+    {L"ClashResultView", L"RUVU/webservice/clash/VXClashResultOverviewWebService"},
+    {L"ClashResultRelated", L"RUVU/webservice/clash/VXClashResultRelatedWebService"},
+    {L"HoleCheckSituation", L"RUVU/webservice/hole/VXHoleCheckSituationWebService"},
+    {L"HoleResultFloor", L"RUVU/webservice/hole/VXHoleResultFloorWebService"},
+    {L"HoleResult", L"RUVU/webservice/hole/VXHoleResultWebService"},
+    {L"HoleRule", L"RUVU/webservice/hole/VXHoleRuleWebService"},
+};
+
+std::wstring ServiceOf(const std::wstring &servName) { return servName.substr(0, servName.find(L'_')); }
+
+}  // namespace
+
+CAppWebServiceMgr::CAppWebServiceMgr() : CMgrObject(L"AppWebServiceMgr"), servicePaths_(kDefaultServicePaths) {}
+
+CAppWebServiceMgr::~CAppWebServiceMgr() {
+  // Runs and notifications still queued finish first.
+  workers_.reset();
+  completions_.reset();
+}
+
+bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!runners_.empty()) {
+    error = "the web-service runners are already loaded";
+    return false;
+  }
+  // Never closed: runners handed out run the library's code.
+  void *library = dlopen(config.library.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) {
+    error = std::string("cannot load the web-service library: ") + dlerror();
+    return false;
+  }
+  auto getWebServices = reinterpret_cast<GetWebServicesFn>(dlsym(library, "GetWebServices"));
+  if (!getWebServices) {
+    error = "the web-service library " + config.library + " has no GetWebServices";
+    return false;
+  }
+  std::list<IWebRunner *> runners;
+  try {
+    getWebServices(runners);
+  } catch (const std::exception &e) {
+    for (IWebRunner *r : runners) delete r;
+    error = std::string("making the web-service runners failed: ") + e.what();
+    return false;
+  }
+  config_ = config;
+  session_.SetDefaultServAddr(config.servAddr);
+  for (IWebRunner *r : runners) {
+    std::unique_ptr<IWebRunner> runner(r);
+    std::wstring name = runner->GetServName();
+    runner->SetServSession(&session_);
+    runners_[name] = std::move(runner);
+  }
+  workers_.reset(new CWorkerPool(config.workers));
+  completions_.reset(new CWorkerPool(1));
+  return true;
+}
+
+void CAppWebServiceMgr::SetServicePath(const std::wstring &service, const std::wstring &path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  servicePaths_[service] = path;
+}
+
+boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &servName) {
+  std::unique_ptr<IWebRunner> clone;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = runners_.find(servName);
+    if (it == runners_.end()) return boost::shared_ptr<IWebServ>();
+    auto path = servicePaths_.find(ServiceOf(servName));
+    it->second->SetServPath(path == servicePaths_.end() ? std::wstring() : path->second);
+    clone.reset(it->second->Clone());
+  }
+  if (!clone) return boost::shared_ptr<IWebServ>();
+  // Clones do not inherit time-outs.
+  clone->SetConnectTimeout(config_.connectTimeout);
+  clone->SetSendTimeout(config_.sendTimeout);
+  clone->SetRecvTimeout(config_.recvTimeout);
+  return boost::shared_ptr<IWebServ>(new CWebServ(std::move(clone), *this));
+}
+
+void CAppWebServiceMgr::SetWebErrorObserver(IWebErrorObserver *observer) {
+  std::lock_guard<std::recursive_mutex> lock(errorMutex_);
+  errorObserver_ = observer;
+}
+
+void CAppWebServiceMgr::ReportError(IWebServ *failed) {
+  std::lock_guard<std::recursive_mutex> lock(errorMutex_);
+  if (errorObserver_) errorObserver_->OnWebError(failed);
+}
+
+}  // namespace KEEL::WEB

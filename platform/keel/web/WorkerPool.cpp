@@ -1,0 +1,40 @@
+#include "keel/web/WorkerPool.h"
+
+namespace KEEL::WEB {
+
+CWorkerPool::CWorkerPool(int threads) {
+  for (int i = 0; i < (threads > 0 ? threads : 1); ++i) threads_.emplace_back([this] { Work(); });
+}
+
+CWorkerPool::~CWorkerPool() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  ready_.notify_all();
+  for (std::thread &t : threads_) t.join();
+}
+
+void CWorkerPool::Post(std::function<void()> task) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tasks_.push_back(std::move(task));
+  }
+  ready_.notify_one();
+}
+
+void CWorkerPool::Work() {
+  for (;;) {
+    std::function<void()> task;
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      ready_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
+      if (tasks_.empty()) return;
+      task = std::move(tasks_.front());
+      tasks_.pop_front();
+    }
+    task();
+  }
+}
+
+}  // namespace KEEL::WEB

@@ -1,0 +1,140 @@
+// The web-service host without a server: loading, unknown operations,
+// where redirects may lead, and a run that throws.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "keel/web/AppWebServiceMgr.h"
+#include "keel/web/WebServ.h"
+#include "keel/web/WorkerPool.h"
+
+namespace {
+
+using namespace KEEL::WEB;
+
+TEST(WebHost, LoadFailuresAreClearErrors) {
+  struct Case {
+    const char *name;
+    std::string library;
+    const char *message;
+  } cases[] = {
+      {"missing library", "/nonexistent/libKvWebService.so", "cannot load the web-service library"},
+      {"library without the export", KV_WRENCH_LIBRARY, "has no GetWebServices"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    CAppWebServiceMgr host;
+    WebHostConfig config;
+    config.library = c.library;
+    std::string error;
+    EXPECT_FALSE(host.Load(config, error));
+    EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    EXPECT_EQ(host.GetWebServ(L"ClashRule_listClashRules"), nullptr);
+  }
+}
+
+TEST(WebHost, HandsOutAFreshOperationObjectPerRequest) {
+  CAppWebServiceMgr host;
+  WebHostConfig config;
+  config.library = KV_WEBSERVICE_LIBRARY;
+  std::string error;
+  ASSERT_TRUE(host.Load(config, error)) << error;
+  EXPECT_FALSE(host.Load(config, error));
+
+  boost::shared_ptr<IWebServ> a = host.GetWebServ(L"ClashRule_listClashRules");
+  boost::shared_ptr<IWebServ> b = host.GetWebServ(L"ClashRule_listClashRules");
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_NE(a.get(), b.get());
+  EXPECT_NE(a->GetInput(), b->GetInput());
+  EXPECT_EQ(a->GetServName(), L"ClashRule_listClashRules");
+  EXPECT_FALSE(a->IsFinished());
+  WebServError e;
+  EXPECT_EQ(a->GetServError(e).code, -1);
+  EXPECT_EQ(host.GetWebServ(L"ClashRule_noSuchOperation"), nullptr);
+  EXPECT_EQ(host.GetWebServ(L"test"), nullptr);
+}
+
+TEST(WebHost, RedirectsAreFollowedOnlyToTheSameServer) {
+  struct Case {
+    const char *location;
+    const char *target;
+  } cases[] = {
+      {"http://srv:8080/RUVU/x", "http://srv:8080/RUVU/x"},
+      {"HTTP://SRV:8080/RUVU/x", "HTTP://SRV:8080/RUVU/x"},
+      {"/RUVU/moved?a=1", "http://srv:8080/RUVU/moved?a=1"},
+      {"http://srv:8081/RUVU/x", ""},
+      {"http://other:8080/RUVU/x", ""},
+      {"https://srv:8080/RUVU/x", ""},
+      {"http://user@srv:8080/RUVU/x", ""},
+      {"//other/RUVU/x", ""},
+      {"RUVU/relative", ""},
+      {"", ""},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.location);
+    EXPECT_EQ(RedirectTarget(L"srv:8080", c.location), c.target);
+  }
+  EXPECT_EQ(RedirectTarget(L"srv", "http://srv:80/x"), "http://srv:80/x");
+  EXPECT_EQ(RedirectTarget(L"[::1]:8080", "http://[::1]:8080/x"), "http://[::1]:8080/x");
+}
+
+// A runner whose run throws.
+class ThrowingRunner : public IWebRunner, public IWebRedirect {
+ public:
+  void SetServTag(const std::wstring &) override {}
+  std::wstring GetServTag() override { return L""; }
+  std::wstring GetServName() override { return L"Test_throw"; }
+  void SetServAddr(const std::wstring &) override {}
+  std::wstring GetServAddr() override { return L""; }
+  void SetServPath(const std::wstring &) override {}
+  IInput *GetInput() override { return nullptr; }
+  IOutput *GetOutput() override { return nullptr; }
+  bool RunServ() override { throw std::runtime_error("boom"); }
+  WebServError &GetServError(WebServError &out) override { return out; }
+  bool IsSupportMultiThread() override { return false; }
+  IWebRunner *Clone() override { return nullptr; }
+  void SetConnectTimeout(int) override {}
+  void SetSendTimeout(int) override {}
+  void SetRecvTimeout(int) override {}
+  void SetServSession(IWebSession *) override {}
+  IWebSession *GetServSession() override { return nullptr; }
+  void SetRedirectUrl(const std::string &) override {}
+};
+
+class InlineHost : public IWebServHost {
+ public:
+  CWorkerPool &Workers() override { return workers; }
+  CWorkerPool &Completions() override { return completions; }
+  void ReportError(IWebServ *) override { ++errors; }
+  CWorkerPool workers{1};
+  CWorkerPool completions{1};
+  std::atomic<int> errors{0};
+};
+
+class CountingObserver : public IWSObserver {
+ public:
+  void NotifyWSEvent(IWebServ *) override { ++calls; }
+  std::atomic<int> calls{0};
+};
+
+TEST(WebHost, ARunThatThrowsCompletesAsAFailure) {
+  CountingObserver observer;
+  {
+    InlineHost host;
+    auto serv = boost::shared_ptr<CWebServ>(new CWebServ(std::make_unique<ThrowingRunner>(), host));
+    serv->SetObserver(&observer, 5);
+    serv->Start();
+    serv->Start();  // a second start does nothing
+    serv->Wait();
+    EXPECT_TRUE(serv->IsFinished());
+    WebServError e;
+    serv->GetServError(e);
+    EXPECT_EQ(e.code, -1);
+    EXPECT_NE(e.faultMessage.find(L"boom"), std::wstring::npos);
+  }  // the host's threads finish their work before they go
+  EXPECT_EQ(observer.calls, 1);
+}
+
+}  // namespace
