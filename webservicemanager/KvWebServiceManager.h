@@ -1,0 +1,13 @@
+// The nine web-service managers, their observer interfaces and the result
+// holders they hand out.
+#pragma once
+
+#include "managers/ClashResultRelatedMgr.h"
+#include "managers/ClashResultViewMgr.h"
+#include "managers/ClashRuleMgr.h"
+#include "managers/DeviceMgr.h"
+#include "managers/HoleCheckSituationMgr.h"
+#include "managers/HoleResultFloorMgr.h"
+#include "managers/HoleResultMgr.h"
+#include "managers/HoleRuleMgr.h"
+#include "managers/WalkPathMgr.h"

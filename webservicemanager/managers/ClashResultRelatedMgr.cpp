@@ -1,0 +1,9 @@
+#include "managers/ClashResultRelatedMgr.h"
+
+#include "managers/ManagerDef.h"
+
+namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED {
+
+KV_DEFINE_MANAGER(KV_CLASHRESULTRELATED_OPERATIONS, IClashResultRelatedMgr, CClashResultRelatedMgr, "MOX_ClashResultRelated_MGR")
+
+}  // namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED

@@ -1,0 +1,9 @@
+#include "managers/ClashRuleMgr.h"
+
+#include "managers/ManagerDef.h"
+
+namespace KVWEBSERVICEMANAGER::CLASHRULE {
+
+KV_DEFINE_MANAGER(KV_CLASHRULE_OPERATIONS, IClashRuleMgr, CClashRuleMgr, "MOX_ClashRule_MGR")
+
+}  // namespace KVWEBSERVICEMANAGER::CLASHRULE

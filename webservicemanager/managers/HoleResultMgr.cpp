@@ -1,0 +1,9 @@
+#include "managers/HoleResultMgr.h"
+
+#include "managers/ManagerDef.h"
+
+namespace KVWEBSERVICEMANAGER::HOLERESULT {
+
+KV_DEFINE_MANAGER(KV_HOLERESULT_OPERATIONS, IHoleResultMgr, CHoleResultMgr, "MOX_HoleResult_MGR")
+
+}  // namespace KVWEBSERVICEMANAGER::HOLERESULT

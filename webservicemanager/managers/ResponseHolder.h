@@ -1,0 +1,82 @@
+// MakeHolder: the result holder of a finished request, fetched from its
+// output through the operation's IWSOut_<op> by the holder's kind. An
+// output that is not an IWSOut gives no holder. The getters' own return
+// values say nothing the holder keeps, so they are not looked at.
+#pragma once
+
+#include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include <string>
+#include <vector>
+
+#include "holders/MOXData.h"
+#include "holders/MOXDataArray.h"
+#include "keel/web/IServiceObject.h"
+#include "runner/IWebRunner.h"
+
+namespace KVWEBSERVICEMANAGER {
+
+template <class Holder>
+struct HolderFetch;
+
+/// Flag: the value is true whenever the response is handled.
+template <>
+struct HolderFetch<MOXAPP::CMOXBaseData<bool>> {
+  template <class Out>
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+    out.GetResult();
+    return boost::make_shared<MOXAPP::CMOXBaseData<bool>>(true);
+  }
+};
+
+template <class T>
+struct HolderFetch<MOXAPP::CMOXBaseData<T>> {
+  template <class Out>
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+    T value{};
+    out.GetResult(value);
+    return boost::make_shared<MOXAPP::CMOXBaseData<T>>(value);
+  }
+};
+
+template <class T>
+struct HolderFetch<MOXAPP::CMOXBaseDataArray<T>> {
+  template <class Out>
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+    std::vector<T> values;
+    out.GetResult(values);
+    return boost::make_shared<MOXAPP::CMOXBaseDataArray<T>>(values);
+  }
+};
+
+/// Record: the getter is handed a new default record and the holder
+/// shares whatever record it leaves in the pointer.
+template <class T>
+struct HolderFetch<MOXAPP::CMOXUserData<T>> {
+  template <class Out>
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+    boost::shared_ptr<T> record = boost::make_shared<T>();
+    out.GetResult(record);
+    return boost::make_shared<MOXAPP::CMOXUserData<T>>(record);
+  }
+};
+
+template <class T>
+struct HolderFetch<MOXAPP::CMOXUserDataArray<T>> {
+  template <class Out>
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+    std::vector<boost::shared_ptr<T>> records;
+    out.GetResult(records);
+    return boost::make_shared<MOXAPP::CMOXUserDataArray<T>>(records);
+  }
+};
+
+template <class IWSOut, class Holder>
+boost::shared_ptr<KEEL::WEB::IServiceObject> MakeHolder(KEEL::WEB::IOutput *output) {
+  IWSOut *out = dynamic_cast<IWSOut *>(output);
+  if (!out) return boost::shared_ptr<KEEL::WEB::IServiceObject>();
+  return HolderFetch<Holder>::Make(*out);
+}
+
+}  // namespace KVWEBSERVICEMANAGER

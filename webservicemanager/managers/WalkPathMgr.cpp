@@ -1,0 +1,9 @@
+#include "managers/WalkPathMgr.h"
+
+#include "managers/ManagerDef.h"
+
+namespace KVWEBSERVICEMANAGER::WALKPATH {
+
+KV_DEFINE_MANAGER(KV_WALKPATH_OPERATIONS, IWalkPathMgr, CWalkPathMgr, "MOX_WalkPath_MGR")
+
+}  // namespace KVWEBSERVICEMANAGER::WALKPATH
