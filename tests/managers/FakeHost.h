@@ -6,7 +6,6 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
-
 #include <functional>
 #include <memory>
 #include <string>

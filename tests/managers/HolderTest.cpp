@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
-
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -135,17 +134,16 @@ void CheckIteration(Holder &holder, Read read, const std::vector<std::wstring> &
 
 TEST(Holders, TextListIterates) {
   MOXAPP::CMOXBaseDataArray<std::wstring> holder({L"a", L"b", L"c"});
-  CheckIteration(
-      holder, [](const std::wstring &s) { return s.empty() ? std::wstring(L"<empty>") : s; }, {L"a", L"b", L"c"});
+  CheckIteration(holder, [](const std::wstring &s) { return s.empty() ? std::wstring(L"<empty>") : s; },
+                 {L"a", L"b", L"c"});
 }
 
 TEST(Holders, RecordListIteratesSharedRecords) {
   std::vector<boost::shared_ptr<StClashRule>> rules{Rule(L"1"), Rule(L"2"), Rule(L"3")};
   MOXAPP::CMOXUserDataArray<StClashRule> holder(rules);
-  CheckIteration(
-      holder,
-      [](const boost::shared_ptr<StClashRule> &r) { return r ? r->ruleId : std::wstring(L"<empty>"); },
-      {L"1", L"2", L"3"});
+  CheckIteration(holder,
+                 [](const boost::shared_ptr<StClashRule> &r) { return r ? r->ruleId : std::wstring(L"<empty>"); },
+                 {L"1", L"2", L"3"});
   holder.First();
   EXPECT_EQ(holder.CurrentItem(), rules[0]) << "records are shared, not copied";
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -150,8 +149,8 @@ TEST(ManagerResults, InputReachesTheOperationsInputObjectAsGiven) {
        }},
       {"record by reference",
        [&] {
-         KVWEBSERVICEMANAGER::DEVICE::CDeviceMgr().ServiceRenameDevice(rename,
-                                                                       static_cast<KVWEBSERVICEMANAGER::DEVICE::IDeviceQuery *>(nullptr));
+         KVWEBSERVICEMANAGER::DEVICE::CDeviceMgr().ServiceRenameDevice(
+             rename, static_cast<KVWEBSERVICEMANAGER::DEVICE::IDeviceQuery *>(nullptr));
        },
        [](FakeServ &serv) {
          auto &in = InputOf<KEEL::DEVICE::CIn_renameDevice>(serv);
@@ -204,8 +203,7 @@ TEST(ManagerResults, ReSetObserverDecidesWhoHearsOfThePendingRequest) {
     std::size_t oldCalls, otherCalls;
   } kCases[] = {
       {"no reset", [](CClashRuleMgr &, void *, IClashRuleQuery *) {}, 1, 0},
-      {"another observer", [](CClashRuleMgr &m, void *h, IClashRuleQuery *other) { m.ReSetObserver(h, other); }, 0,
-       1},
+      {"another observer", [](CClashRuleMgr &m, void *h, IClashRuleQuery *other) { m.ReSetObserver(h, other); }, 0, 1},
       {"null observer", [](CClashRuleMgr &m, void *h, IClashRuleQuery *) { m.ReSetObserver(h, nullptr); }, 0, 0},
       {"back to the first",
        [](CClashRuleMgr &m, void *h, IClashRuleQuery *other) {
@@ -213,8 +211,7 @@ TEST(ManagerResults, ReSetObserverDecidesWhoHearsOfThePendingRequest) {
          m.ReSetObserver(h, other);
        },
        0, 1},
-      {"unknown handle", [](CClashRuleMgr &m, void *, IClashRuleQuery *other) { m.ReSetObserver(&m, other); }, 1,
-       0},
+      {"unknown handle", [](CClashRuleMgr &m, void *, IClashRuleQuery *other) { m.ReSetObserver(&m, other); }, 1, 0},
   };
   for (auto &c : kCases) {
     SCOPED_TRACE(c.name);
@@ -278,10 +275,12 @@ TEST(ManagerResults, RegistryNamesAndCopies) {
     std::function<KEEL::FRAME::IMgrObject *()> make;
   } kManagers[] = {
       {L"MOX_ClashRule_MGR", [] { return new KVWEBSERVICEMANAGER::CLASHRULE::CClashRuleMgr; }},
-      {L"MOX_HoleCheckSituation_MGR", [] { return new KVWEBSERVICEMANAGER::HOLECHECKSITUATION::CHoleCheckSituationMgr; }},
+      {L"MOX_HoleCheckSituation_MGR",
+       [] { return new KVWEBSERVICEMANAGER::HOLECHECKSITUATION::CHoleCheckSituationMgr; }},
       {L"MOX_Device_MGR", [] { return new KVWEBSERVICEMANAGER::DEVICE::CDeviceMgr; }},
       {L"MOX_WalkPath_MGR", [] { return new KVWEBSERVICEMANAGER::WALKPATH::CWalkPathMgr; }},
-      {L"MOX_ClashResultRelated_MGR", [] { return new KVWEBSERVICEMANAGER::CLASHRESULTRELATED::CClashResultRelatedMgr; }},
+      {L"MOX_ClashResultRelated_MGR",
+       [] { return new KVWEBSERVICEMANAGER::CLASHRESULTRELATED::CClashResultRelatedMgr; }},
       {L"MOX_ClashResultView_MGR", [] { return new KVWEBSERVICEMANAGER::CLASHRESULTVIEW::CClashResultViewMgr; }},
       {L"MOX_HoleResult_MGR", [] { return new KVWEBSERVICEMANAGER::HOLERESULT::CHoleResultMgr; }},
       {L"MOX_HoleResultFloor_MGR", [] { return new KVWEBSERVICEMANAGER::HOLERESULTFLOOR::CHoleResultFloorMgr; }},
@@ -306,8 +305,8 @@ TEST(ManagerResults, RegistryNamesAndCopies) {
 TEST(ManagerResults, ManagersAreFoundInTheRegistryByTheirInterface) {
   CClashRuleMgr mgr;
   KEEL::FRAME::RegisterManager(&mgr);
-  auto *found = dynamic_cast<KVWEBSERVICEMANAGER::CLASHRULE::IClashRuleMgr *>(
-      KEEL::FRAME::FindManager(L"MOX_ClashRule_MGR"));
+  auto *found =
+      dynamic_cast<KVWEBSERVICEMANAGER::CLASHRULE::IClashRuleMgr *>(KEEL::FRAME::FindManager(L"MOX_ClashRule_MGR"));
   KEEL::FRAME::UnregisterManager(&mgr);
   EXPECT_EQ(found, &mgr);
 }

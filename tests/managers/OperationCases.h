@@ -5,7 +5,6 @@
 
 #include <boost/make_shared.hpp>
 #include <boost/shared_ptr.hpp>
-
 #include <cstddef>
 #include <functional>
 #include <string>

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
-
 #include <string>
 #include <vector>
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
-
 #include <cstddef>
 #include <vector>
 

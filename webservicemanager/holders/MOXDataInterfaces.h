@@ -5,7 +5,6 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
-
 #include <vector>
 
 #include "keel/utility/Iterator.h"

@@ -4,6 +4,7 @@
 
 namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED {
 
-KV_DEFINE_MANAGER(KV_CLASHRESULTRELATED_OPERATIONS, IClashResultRelatedMgr, CClashResultRelatedMgr, "MOX_ClashResultRelated_MGR")
+KV_DEFINE_MANAGER(KV_CLASHRESULTRELATED_OPERATIONS, IClashResultRelatedMgr, CClashResultRelatedMgr,
+                  "MOX_ClashResultRelated_MGR")
 
 }  // namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED

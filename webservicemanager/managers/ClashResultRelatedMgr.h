@@ -6,6 +6,7 @@
 
 namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED {
 
-KV_DECLARE_MANAGER(KV_CLASHRESULTRELATED_OPERATIONS, IClashResultRelatedQuery, IClashResultRelatedMgr, CClashResultRelatedMgr)
+KV_DECLARE_MANAGER(KV_CLASHRESULTRELATED_OPERATIONS, IClashResultRelatedQuery, IClashResultRelatedMgr,
+                   CClashResultRelatedMgr)
 
 }  // namespace KVWEBSERVICEMANAGER::CLASHRESULTRELATED

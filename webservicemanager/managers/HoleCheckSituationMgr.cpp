@@ -4,6 +4,7 @@
 
 namespace KVWEBSERVICEMANAGER::HOLECHECKSITUATION {
 
-KV_DEFINE_MANAGER(KV_HOLECHECKSITUATION_OPERATIONS, IHoleCheckSituationMgr, CHoleCheckSituationMgr, "MOX_HoleCheckSituation_MGR")
+KV_DEFINE_MANAGER(KV_HOLECHECKSITUATION_OPERATIONS, IHoleCheckSituationMgr, CHoleCheckSituationMgr,
+                  "MOX_HoleCheckSituation_MGR")
 
 }  // namespace KVWEBSERVICEMANAGER::HOLECHECKSITUATION

@@ -6,6 +6,7 @@
 
 namespace KVWEBSERVICEMANAGER::HOLECHECKSITUATION {
 
-KV_DECLARE_MANAGER(KV_HOLECHECKSITUATION_OPERATIONS, IHoleCheckSituationQuery, IHoleCheckSituationMgr, CHoleCheckSituationMgr)
+KV_DECLARE_MANAGER(KV_HOLECHECKSITUATION_OPERATIONS, IHoleCheckSituationQuery, IHoleCheckSituationMgr,
+                   CHoleCheckSituationMgr)
 
 }  // namespace KVWEBSERVICEMANAGER::HOLECHECKSITUATION

@@ -6,7 +6,6 @@
 
 #include <boost/make_shared.hpp>
 #include <boost/shared_ptr.hpp>
-
 #include <string>
 #include <vector>
 
