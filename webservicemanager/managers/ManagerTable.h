@@ -13,7 +13,7 @@
 #pragma once
 
 // clang-format off
-#define KV_CLASHRULE_OPERATIONS(X, D) \
+#define KV_CLASHRULE_MGR_OPERATIONS(X, D) \
   X(D, CLASHRULE, listClashRules, "ClashRule_listClashRules", ServiceListClashRules, OnServiceListClashRules, IN_NONE, void, RECORD_LIST, StClashRule) \
   X(D, CLASHRULE, removeClashRule, "ClashRule_removeClashRule", ServiceRemoveClashRule, OnServiceRemoveClashRule, IN_TEXT, void, FLAG, void) \
   X(D, CLASHRULE, addClashRule, "ClashRule_addClashRule", ServiceAddClashRule, OnServiceAddClashRule, IN_RECORD, StClashRule4Add, TEXT, void) \
@@ -21,11 +21,11 @@
   X(D, CLASHRULE, renameClashRule, "ClashRule_renameClashRule", ServiceRenameClashRule, OnServiceRenameClashRule, IN_VALUE, StRenameClashRule, FLAG, void) \
   X(D, CLASHRULE, cloneClashRule, "ClashRule_cloneClashRule", ServiceCloneClashRule, OnServiceCloneClashRule, IN_VALUE, StCloneClashRule, RECORD, StClashRule)
 
-#define KV_HOLECHECKSITUATION_OPERATIONS(X, D) \
+#define KV_HOLECHECKSITUATION_MGR_OPERATIONS(X, D) \
   X(D, HOLECHECKSITUATION, getHoleCheckSitaution, "HoleCheckSituation_getHoleCheckSitaution", ServiceGetHoleCheckSitaution, OnServiceGetHoleCheckSitaution, IN_RECORD, StAffiliateQueryParam, RECORD, StHoleCheckSituation) \
   X(D, HOLECHECKSITUATION, setHoleCheckSituation, "HoleCheckSituation_setHoleCheckSituation", ServiceSetHoleCheckSituation, OnServiceSetHoleCheckSituation, IN_RECORD, StHoleCheckSituation, FLAG, void)
 
-#define KV_DEVICE_OPERATIONS(X, D) \
+#define KV_DEVICE_MGR_OPERATIONS(X, D) \
   X(D, DEVICE, cloneDevice, "Device_cloneDevice", ServiceCloneDevice, OnServiceCloneDevice, IN_VALUE, StCloneDevice, RECORD, StDevice) \
   X(D, DEVICE, listDevice, "Device_listDevice", ServiceListDevice, OnServiceListDevice, IN_NONE, void, RECORD_LIST, StDevice) \
   X(D, DEVICE, renameDevice, "Device_renameDevice", ServiceRenameDevice, OnServiceRenameDevice, IN_VALUE, StRenameDevice, FLAG, void) \
@@ -35,14 +35,14 @@
   X(D, DEVICE, removeDevice, "Device_removeDevice", ServiceRemoveDevice, OnServiceRemoveDevice, IN_TEXT_LIST, void, TEXT_LIST, void) \
   X(D, DEVICE, getListDevicePicFile, "Device_getListDevicePicFile", ServiceGetListDevicePicFile, OnServiceGetListDevicePicFile, IN_TEXT_LIST, void, RECORD_LIST, StDevicePicFile)
 
-#define KV_WALKPATH_OPERATIONS(X, D) \
+#define KV_WALKPATH_MGR_OPERATIONS(X, D) \
   X(D, WALKPATH, listPath, "WalkPath_listPath", ServiceListPath, OnServiceListPath, IN_VALUE, StListPath, RECORD_LIST, StPath) \
   X(D, WALKPATH, renamePath, "WalkPath_renamePath", ServiceRenamePath, OnServiceRenamePath, IN_VALUE, StRenamePath, FLAG, void) \
   X(D, WALKPATH, removePath, "WalkPath_removePath", ServiceRemovePath, OnServiceRemovePath, IN_TEXT_LIST, void, TEXT_LIST, void) \
   X(D, WALKPATH, addPath, "WalkPath_addPath", ServiceAddPath, OnServiceAddPath, IN_RECORD_LIST, StPath4Add, RECORD_LIST, StPath) \
   X(D, WALKPATH, editPath, "WalkPath_editPath", ServiceEditPath, OnServiceEditPath, IN_RECORD_LIST, StPath4Edit, RECORD_LIST, StPath)
 
-#define KV_CLASHRESULTRELATED_OPERATIONS(X, D) \
+#define KV_CLASHRESULTRELATED_MGR_OPERATIONS(X, D) \
   X(D, CLASHRESULTRELATED, setResultRemarks, "ClashResultRelated_setResultRemarks", ServiceSetResultRemarks, OnServiceSetResultRemarks, IN_RECORD_LIST, StClashResultRemarks, FLAG, void) \
   X(D, CLASHRESULTRELATED, setResultDisposeState, "ClashResultRelated_setResultDisposeState", ServiceSetResultDisposeState, OnServiceSetResultDisposeState, IN_RECORD_LIST, StClashResultDisposeState, FLAG, void) \
   X(D, CLASHRESULTRELATED, saveAllClashResult, "ClashResultRelated_saveAllClashResult", ServiceSaveAllClashResult, OnServiceSaveAllClashResult, IN_VALUE, StSaveAllClashResult, FLAG, void) \
@@ -53,14 +53,14 @@
   X(D, CLASHRESULTRELATED, getListClashResult, "ClashResultRelated_getListClashResult", ServiceGetListClashResult, OnServiceGetListClashResult, IN_VALUE, StGetListClashResult, RECORD_LIST, StClashResult) \
   X(D, CLASHRESULTRELATED, removeSignClashResultId, "ClashResultRelated_removeSignClashResultId", ServiceRemoveSignClashResultId, OnServiceRemoveSignClashResultId, IN_VALUE, StRemoveSignClashResultId, FLAG, void)
 
-#define KV_CLASHRESULTVIEW_OPERATIONS(X, D) \
+#define KV_CLASHRESULTVIEW_MGR_OPERATIONS(X, D) \
   X(D, CLASHRESULTVIEW, getListClashResultFoor, "ClashResultView_getListClashResultFoor", ServiceGetListClashResultFoor, OnServiceGetListClashResultFoor, IN_RECORD, StClashResultUnique, RECORD_LIST, StClashResultFloorInfo) \
   X(D, CLASHRESULTVIEW, removeClashResultFoor, "ClashResultView_removeClashResultFoor", ServiceRemoveClashResultFoor, OnServiceRemoveClashResultFoor, IN_RECORD, StClashResultUnique, FLAG, void) \
   X(D, CLASHRESULTVIEW, addClashResultFoor, "ClashResultView_addClashResultFoor", ServiceAddClashResultFoor, OnServiceAddClashResultFoor, IN_RECORD_LIST, StClashResultFloorInfo, FLAG, void) \
   X(D, CLASHRESULTVIEW, getClashResultOverview, "ClashResultView_getClashResultOverview", ServiceGetClashResultOverview, OnServiceGetClashResultOverview, IN_RECORD, StClashResultUnique, RECORD, StClashResultOverview) \
   X(D, CLASHRESULTVIEW, setClashResultOverview, "ClashResultView_setClashResultOverview", ServiceSetClashResultOverview, OnServiceSetClashResultOverview, IN_RECORD, StClashResultOverview, FLAG, void)
 
-#define KV_HOLERESULT_OPERATIONS(X, D) \
+#define KV_HOLERESULT_MGR_OPERATIONS(X, D) \
   X(D, HOLERESULT, changeHoleResultHoleSize, "HoleResult_changeHoleResultHoleSize", ServiceChangeHoleResultHoleSize, OnServiceChangeHoleResultHoleSize, IN_RECORD, StHoleResultHoleSize, FLAG, void) \
   X(D, HOLERESULT, changeHoleResultPicViewports, "HoleResult_changeHoleResultPicViewports", ServiceChangeHoleResultPicViewports, OnServiceChangeHoleResultPicViewports, IN_RECORD_LIST, StHoleResultPicViewport, FLAG, void) \
   X(D, HOLERESULT, removeHoleResultsByWorkset, "HoleResult_removeHoleResultsByWorkset", ServiceRemoveHoleResultsByWorkset, OnServiceRemoveHoleResultsByWorkset, IN_RECORD, StAffiliateQueryParam, FLAG, void) \
@@ -73,12 +73,12 @@
   X(D, HOLERESULT, saveAllHoleResults, "HoleResult_saveAllHoleResults", ServiceSaveAllHoleResults, OnServiceSaveAllHoleResults, IN_VALUE, StSaveAllHoleResults, FLAG, void) \
   X(D, HOLERESULT, removeHoleResultsByFloor, "HoleResult_removeHoleResultsByFloor", ServiceRemoveHoleResultsByFloor, OnServiceRemoveHoleResultsByFloor, IN_RECORD_LIST, StHoleResultFloor, FLAG, void)
 
-#define KV_HOLERESULTFLOOR_OPERATIONS(X, D) \
+#define KV_HOLERESULTFLOOR_MGR_OPERATIONS(X, D) \
   X(D, HOLERESULTFLOOR, findHoleResultFloors, "HoleResultFloor_findHoleResultFloors", ServiceFindHoleResultFloors, OnServiceFindHoleResultFloors, IN_RECORD, StAffiliateQueryParam, RECORD_LIST, StHoleResultFloorInfo) \
   X(D, HOLERESULTFLOOR, removeHoleResultFloors, "HoleResultFloor_removeHoleResultFloors", ServiceRemoveHoleResultFloors, OnServiceRemoveHoleResultFloors, IN_RECORD, StAffiliateQueryParam, FLAG, void) \
   X(D, HOLERESULTFLOOR, addHoleResultFloors, "HoleResultFloor_addHoleResultFloors", ServiceAddHoleResultFloors, OnServiceAddHoleResultFloors, IN_RECORD_LIST, StHoleResultFloorInfo, FLAG, void)
 
-#define KV_HOLERULE_OPERATIONS(X, D) \
+#define KV_HOLERULE_MGR_OPERATIONS(X, D) \
   X(D, HOLERULE, addHoleRule, "HoleRule_addHoleRule", ServiceAddHoleRule, OnServiceAddHoleRule, IN_RECORD, StHoleRuleAdd, TEXT, void) \
   X(D, HOLERULE, cloneHoleRule, "HoleRule_cloneHoleRule", ServiceCloneHoleRule, OnServiceCloneHoleRule, IN_VALUE, StCloneHoleRule, RECORD, StHoleRule) \
   X(D, HOLERULE, listHoleRules, "HoleRule_listHoleRules", ServiceListHoleRules, OnServiceListHoleRules, IN_NONE, void, RECORD_LIST, StHoleRule) \
@@ -87,13 +87,13 @@
   X(D, HOLERULE, removeHoleRule, "HoleRule_removeHoleRule", ServiceRemoveHoleRule, OnServiceRemoveHoleRule, IN_TEXT, void, FLAG, void)
 
 #define KV_WEB_MANAGERS(X) \
-  X(CLASHRULE, CClashRuleMgr, IClashRuleMgr, IClashRuleQuery, KV_CLASHRULE_OPERATIONS) \
-  X(HOLECHECKSITUATION, CHoleCheckSituationMgr, IHoleCheckSituationMgr, IHoleCheckSituationQuery, KV_HOLECHECKSITUATION_OPERATIONS) \
-  X(DEVICE, CDeviceMgr, IDeviceMgr, IDeviceQuery, KV_DEVICE_OPERATIONS) \
-  X(WALKPATH, CWalkPathMgr, IWalkPathMgr, IWalkPathQuery, KV_WALKPATH_OPERATIONS) \
-  X(CLASHRESULTRELATED, CClashResultRelatedMgr, IClashResultRelatedMgr, IClashResultRelatedQuery, KV_CLASHRESULTRELATED_OPERATIONS) \
-  X(CLASHRESULTVIEW, CClashResultViewMgr, IClashResultViewMgr, IClashResultViewQuery, KV_CLASHRESULTVIEW_OPERATIONS) \
-  X(HOLERESULT, CHoleResultMgr, IHoleResultMgr, IHoleResultQuery, KV_HOLERESULT_OPERATIONS) \
-  X(HOLERESULTFLOOR, CHoleResultFloorMgr, IHoleResultFloorMgr, IHoleResultFloorQuery, KV_HOLERESULTFLOOR_OPERATIONS) \
-  X(HOLERULE, CHoleRuleMgr, IHoleRuleMgr, IHoleRuleQuery, KV_HOLERULE_OPERATIONS)
+  X(CLASHRULE, CClashRuleMgr, IClashRuleMgr, IClashRuleQuery, KV_CLASHRULE_MGR_OPERATIONS) \
+  X(HOLECHECKSITUATION, CHoleCheckSituationMgr, IHoleCheckSituationMgr, IHoleCheckSituationQuery, KV_HOLECHECKSITUATION_MGR_OPERATIONS) \
+  X(DEVICE, CDeviceMgr, IDeviceMgr, IDeviceQuery, KV_DEVICE_MGR_OPERATIONS) \
+  X(WALKPATH, CWalkPathMgr, IWalkPathMgr, IWalkPathQuery, KV_WALKPATH_MGR_OPERATIONS) \
+  X(CLASHRESULTRELATED, CClashResultRelatedMgr, IClashResultRelatedMgr, IClashResultRelatedQuery, KV_CLASHRESULTRELATED_MGR_OPERATIONS) \
+  X(CLASHRESULTVIEW, CClashResultViewMgr, IClashResultViewMgr, IClashResultViewQuery, KV_CLASHRESULTVIEW_MGR_OPERATIONS) \
+  X(HOLERESULT, CHoleResultMgr, IHoleResultMgr, IHoleResultQuery, KV_HOLERESULT_MGR_OPERATIONS) \
+  X(HOLERESULTFLOOR, CHoleResultFloorMgr, IHoleResultFloorMgr, IHoleResultFloorQuery, KV_HOLERESULTFLOOR_MGR_OPERATIONS) \
+  X(HOLERULE, CHoleRuleMgr, IHoleRuleMgr, IHoleRuleQuery, KV_HOLERULE_MGR_OPERATIONS)
 // clang-format on
