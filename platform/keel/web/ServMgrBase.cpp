@@ -56,8 +56,9 @@ boost::shared_ptr<IWebServ> CServMgrBase::GetWebServ(const std::wstring &servNam
 
 void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)> &setInput,
                             const ResponseFn &response, IServiceCB *binding, const std::wstring &servName) {
+  boost::shared_ptr<IServiceCB> callback(binding);
   auto data = boost::make_shared<WebServData>();
-  data->callback.reset(binding);
+  data->callback = callback;
   if (place) *place = nullptr;
   data->request = GetWebServ(servName, kWebHost);
   if (!data->request || !setInput(data->request->GetInput())) return nullptr;

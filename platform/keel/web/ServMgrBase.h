@@ -7,7 +7,9 @@
 // Threads: every operation may be called from any thread. Asynchronous
 // results are delivered on the host's one completion thread, one at a
 // time, never on the caller's stack. ReSet is ordered against delivery:
-// once it returns, the replaced observer is not called. Records of
+// once it returns, the replaced observer is not called. A callback may
+// call its manager again on its own thread, but must not wait for another
+// thread that calls the same manager. Records of
 // asynchronous requests are dropped after their callback. Destroy a
 // manager only when none of its asynchronous requests is pending.
 #pragma once
