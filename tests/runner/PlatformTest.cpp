@@ -2,6 +2,8 @@
 // the session provider.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -119,22 +121,38 @@ TEST(WebSession, OneStorePerAddressWithItsOwnValuesAndLock) {
   EXPECT_TRUE(a->IsValid());
 }
 
-TEST(WebSession, LockExcludesOtherHolders) {
+// The first holder is alone; later holders share until the store is
+// marked not valid.
+TEST(WebSession, FirstRunHoldsTheLockAloneThenRunsShareIt) {
   KEEL::WEB::CWebSession session;
-  boost::shared_ptr<KEEL::WEB::IWebServLock> lock = session.GetCookieStore(L"")->GetLock();
-  int counter = 0;
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t)
-    threads.emplace_back([&] {
-      for (int i = 0; i < 1000; ++i) {
-        lock->Lock();
-        ++counter;
-        lock->Unlock();
-      }
-    });
-  for (std::thread &t : threads) t.join();
-  EXPECT_EQ(counter, 4000);
+  KEEL::WEB::IWebCookieStore *store = session.GetCookieStore(L"a:1");
+  boost::shared_ptr<KEEL::WEB::IWebServLock> lock = store->GetLock();
   EXPECT_TRUE(lock->CanUpdate());
+
+  // Whether another thread gets the lock while this one holds it.
+  auto othersGetIn = [&](int waitMs) {
+    std::atomic<bool> in{false};
+    std::thread other([&] {
+      lock->Lock();
+      in = true;
+      lock->Unlock();
+    });
+    for (int i = 0; i < waitMs && !in; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    bool result = in;
+    lock->Unlock();
+    other.join();
+    return result;
+  };
+
+  lock->Lock();
+  EXPECT_FALSE(othersGetIn(50));
+  lock->Lock();
+  EXPECT_TRUE(othersGetIn(5000));
+  store->SetValid(false);
+  lock->Lock();
+  EXPECT_FALSE(othersGetIn(50));
+  lock->Lock();
+  EXPECT_TRUE(othersGetIn(5000));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // CWebSession: the in-memory session provider. Stores live as long as the
-// session; each store's lock is a mutex held by one run at a time.
+// session. A store's lock is held alone by the first run on its address
+// (and by the first after the store was marked not valid), so that one
+// session is made; later runs share it.
 #pragma once
 
 #include <map>
