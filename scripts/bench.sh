@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner kv_bench_catalogue
+cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner kv_bench_catalogue kv_bench_managers KvWebService
 state=$(mktemp -d)
 trap 'tests/peer/stop.sh "$state" || true; rm -rf "$state"' EXIT
 tests/peer/start.sh "$state"
@@ -18,6 +18,12 @@ echo "== runner: resident memory over 10,000 runs"
 "$build"/bench/kv_bench_runner memory
 echo "== runner: runner against raw proxy on the test server"
 "$build"/bench/kv_bench_runner speed "$peer"
+echo "== managers: synchronous calls through a manager against the raw proxy"
+"$build"/bench/kv_bench_managers speed "$peer"
+echo "== managers: asynchronous throughput"
+"$build"/bench/kv_bench_managers async "$peer"
+echo "== managers: resident memory over 10,000 mixed calls"
+"$build"/bench/kv_bench_managers memory "$peer"
 echo "== catalogue: findHoleResults through the runner into St records against the raw proxy"
 "$build"/bench/kv_bench_catalogue
 if command -v valgrind >/dev/null; then
