@@ -14,3 +14,6 @@ cmake -S . -B "$tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=thread -DK
 cmake --build "$tsan" -j"$(nproc)" --target thread_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir "$tsan" --output-on-failure -j"$(nproc)" -L threads
+
+# A bounded fuzz run of the reply parsing (clang, libFuzzer).
+FUZZ_SECONDS=${FUZZ_SECONDS:-30} scripts/fuzz.sh
