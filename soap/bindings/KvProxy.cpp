@@ -42,8 +42,21 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 }
 
 int KvProxyBase::BeginReply() {
-  return soap_begin_recv(this) || soap_envelope_begin_in(this) || soap_recv_header(this) ||
-         soap_body_begin_in(this);
+  if (soap_begin_recv(this)) return error;
+  // Bytes of the reply head: all received so far but the body in the buffer.
+  headBytes_ = count - (buflen - bufidx);
+  plainBody_ = length > 0 && (imode & SOAP_IO) != SOAP_IO_CHUNK && zlib_in == SOAP_ZLIB_NONE;
+  return soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this);
+}
+
+// The runtime reads a plain reply to its end whatever its Content-Length
+// says; a body longer or shorter than announced is a broken reply.
+int KvProxyBase::CheckLength() {
+  if (!plainBody_) return SOAP_OK;
+  while (count - headBytes_ < length && soap_getchar(this) != static_cast<soap_wchar>(EOF)) {
+  }
+  if (count - headBytes_ == length) return SOAP_OK;
+  return soap_set_receiver_error(this, "Broken reply", "The HTTP body differs from its Content-Length", SOAP_LENGTH);
 }
 
 // Reads the rest of the reply once the response element was tried. Another
@@ -61,7 +74,7 @@ int KvProxyBase::EndReply() {
     return error = SOAP_TAG_MISMATCH;
   }
   // Whether or not the ends read cleanly, closing returns the engine's error.
-  (void)(soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this));
+  (void)(soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this) || CheckLength());
   return soap_closesock(this);
 }
 

@@ -57,11 +57,14 @@ class KvProxyBase : public soap {
  private:
   int BeginReply();
   int EndReply();
+  int CheckLength();
   int ClassifyFault(int result);
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
+  ULONG64 headBytes_ = 0;
+  bool plainBody_ = false;  // neither chunked nor compressed, with a length
 };
 
 }  // namespace kv::wire
