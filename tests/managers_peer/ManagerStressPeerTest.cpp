@@ -287,7 +287,7 @@ TEST_F(ManagerStressPeerTest, ResetsRacingCompletionsNeverLoseDoubleOrDelayACall
         Candidate c;
         if (!candidates.Pop(c)) {
           if (callersLeft == 0) return;
-          std::this_thread::yield();
+          std::this_thread::sleep_for(std::chrono::microseconds(200));
           continue;
         }
         Lane &lane = *c.lane;
@@ -296,7 +296,7 @@ TEST_F(ManagerStressPeerTest, ResetsRacingCompletionsNeverLoseDoubleOrDelayACall
         Request *request = nullptr;
         for (auto it = lane.requests.rbegin(); it != lane.requests.rend() && !request; ++it)
           if (it->handle == c.handle) request = &*it;
-        Binding &current = request->bindings.back();
+        const int replaced = request->bindings.back().observer;
         JournalObserver *next = nullptr;
         int id = kNoObserver;
         if (n % 3 != 0) {
@@ -306,11 +306,11 @@ TEST_F(ManagerStressPeerTest, ResetsRacingCompletionsNeverLoseDoubleOrDelayACall
         }
         const std::uint64_t before = journal.Tick();
         lane.ReSet(c.handle, next);
-        current.until = journal.Tick();
+        request->bindings.back().until = journal.Tick();
         request->bindings.push_back({id, before, kForever});
         ++resets;
         // Never called again for this request, which is all it served.
-        if (current.observer != kNoObserver) lane.observers.erase(current.observer);
+        if (replaced != kNoObserver) lane.observers.erase(replaced);
         if (c.resets == 0 && n % 2 == 1) candidates.Push({c.lane, c.handle, 1});
       }
     });
