@@ -177,7 +177,8 @@ TEST_F(RunnerPeerTest, StalledServerEndsByTheReceiveTimeoutAndReleasesTheLock) {
   EXPECT_FALSE(rules.RunServ());
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_GE(seconds, 0.9);
-  EXPECT_NE(ErrorOf(rules).code, 0);
+  EXPECT_EQ(ErrorOf(rules).code, SOAP_EOF);
+  EXPECT_EQ(ErrorOf(rules).faultMessage, L"No reply: the connection was closed or timed out");
 
   // Another runner on the same store gets the lock at once.
   std::unique_ptr<KEEL::WEB::IWebRunner> next(rules.Clone());

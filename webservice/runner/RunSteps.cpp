@@ -191,6 +191,9 @@ bool RunSteps(RunState state, RunCall &call) {
     const char *text;
     ReadFault(engine, code, text);
     FillServError(code, text, error);
+    // A lost connection or a time-out leaves no fault text behind.
+    if (error.faultMessage.empty() && rc == SOAP_EOF)
+      error.faultMessage = L"No reply: the connection was closed or timed out";
     if (rc != kRedirect) LogNetworkError(endpoint, call.ServName(), rc, error);
   }
 

@@ -90,12 +90,17 @@ boost::shared_ptr<IServiceObject> CServMgrBase::DoServResponse(IWebServ *request
 }
 
 void CServMgrBase::UnRegister(IWebServ *request) {
-  boost::shared_ptr<WebServData> dropped;  // released outside the lock
-  std::lock_guard<std::recursive_mutex> lock(mutex_);
-  auto it = requests_.find(request);
-  if (it == requests_.end()) return;
-  dropped = it->second;
-  requests_.erase(it);
+  boost::shared_ptr<WebServData> dropped;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    auto it = requests_.find(request);
+    if (it == requests_.end()) return;
+    dropped = it->second;
+    requests_.erase(it);
+  }
+  // The request may still be about to report its completion: detach, so
+  // that no report reaches this manager once it is gone.
+  if (dropped->request) dropped->request->SetObserver(nullptr, kObserverKey);
 }
 
 void CServMgrBase::ReSet(void *handle, boost::any &observer) {
@@ -131,7 +136,10 @@ void CServMgrBase::NotifyWSEvent(IWebServ *serv) {
   std::lock_guard<std::recursive_mutex> lock(mutex_);
   data->callback->CallBack(serv, holder);
   auto it = requests_.find(serv);
-  if (it != requests_.end() && it->second == data) requests_.erase(it);
+  if (it != requests_.end() && it->second == data) {
+    requests_.erase(it);
+    serv->SetObserver(nullptr, kObserverKey);
+  }
 }
 
 }  // namespace KEEL::WEB
