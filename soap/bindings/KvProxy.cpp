@@ -1,6 +1,9 @@
 #include "KvProxy.h"
 
+#include <sys/mman.h>
+
 #include <cstring>
+#include <new>
 
 namespace kv::wire {
 
@@ -8,6 +11,16 @@ KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *tabl
                          const char *defaultEndpoint)
     : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint) {
   InitEngine(imode, omode);
+}
+
+void *KvProxyBase::operator new(std::size_t size) {
+  void *p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) throw std::bad_alloc();
+  return p;
+}
+
+void KvProxyBase::operator delete(void *p, std::size_t size) noexcept {
+  if (p) munmap(p, size);
 }
 
 KvProxyBase::~KvProxyBase() {

@@ -3,6 +3,7 @@
 // a call reads belongs to the engine and lives until the proxy is destroyed.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <iosfwd>
 
@@ -17,6 +18,10 @@ class KvProxyBase : public soap {
   const char *soap_endpoint = nullptr;
 
   virtual ~KvProxyBase();
+  // A proxy is one large engine; it gets pages of its own, so that many
+  // made and dropped on several threads do not fragment the heap.
+  static void *operator new(std::size_t size);
+  static void operator delete(void *p, std::size_t size) noexcept;
   KvProxyBase(const KvProxyBase &) = delete;
   KvProxyBase &operator=(const KvProxyBase &) = delete;
 
