@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the test server in the background: port, pid and log files in
 # STATE_DIR (peer.port, peer.pid, peer.log; node's own output in peer.out).
-# Returns once the port file exists, or fails after 5 s.
+# Returns once the port file exists, or fails after 5 s. PEER_PORT picks
+# the port (default: a free one).
 set -eu
 
 if [ $# -ne 1 ] || [ -z "$1" ]; then
@@ -25,7 +26,7 @@ fi
 "$here/stop.sh" "$state"
 rm -f "$state/peer.port" "$state/peer.out"
 
-node "$here/server.js" --port 0 --port-file "$state/peer.port" \
+node "$here/server.js" --port "${PEER_PORT:-0}" --port-file "$state/peer.port" \
   --pid-file "$state/peer.pid" --log "$state/peer.log" \
   >"$state/peer.out" 2>&1 </dev/null &
 pid=$!
