@@ -2,7 +2,11 @@
 // where redirects may lead, and a run that throws.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <string>
 
 #include "keel/web/AppWebServiceMgr.h"
@@ -78,6 +82,32 @@ TEST(WebHost, RedirectsAreFollowedOnlyToTheSameServer) {
   }
   EXPECT_EQ(RedirectTarget(L"srv", "http://srv:80/x"), "http://srv:80/x");
   EXPECT_EQ(RedirectTarget(L"[::1]:8080", "http://[::1]:8080/x"), "http://[::1]:8080/x");
+}
+
+TEST(WebHost, StartWaitsWhileTheQueueIsFull) {
+  std::mutex gate;
+  std::unique_lock<std::mutex> closed(gate);
+  std::atomic<int> ran{0};
+  CWorkerPool pool(1, 2);
+  std::atomic<bool> busy{false};
+  pool.Post([&] {  // occupies the worker until the gate opens
+    busy = true;
+    std::lock_guard<std::mutex> wait(gate);
+    ++ran;
+  });
+  while (!busy) std::this_thread::yield();
+  pool.Post([&] { ++ran; });
+  pool.Post([&] { ++ran; });
+  std::atomic<bool> posted{false};
+  std::thread third([&] {
+    pool.Post([&] { ++ran; });
+    posted = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(posted);
+  closed.unlock();
+  third.join();
+  EXPECT_TRUE(posted);
 }
 
 // A runner whose run throws.

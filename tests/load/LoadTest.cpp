@@ -173,7 +173,7 @@ TEST_F(LoadTest, ManyThreadsMixedCalls) {
   for (int t = 0; t < threads; ++t)
     workers.emplace_back([&, t] {
       for (int i = t; i < calls; i += threads) {
-        if (i % 2) {
+        if ((i / threads) % 2) {
           ledger.Sent(rules_.ServiceListClashRules(&ledger));
         } else if (!SyncCall(i / 2)) {
           ++syncFailed;

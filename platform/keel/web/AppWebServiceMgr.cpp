@@ -68,7 +68,7 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
     runner->SetServSession(&session_);
     runners_[name] = std::move(runner);
   }
-  workers_.reset(new CWorkerPool(config.workers));
+  workers_.reset(new CWorkerPool(config.workers, config.maxQueued > 0 ? config.maxQueued : 0));
   completions_.reset(new CWorkerPool(1));
   return true;
 }

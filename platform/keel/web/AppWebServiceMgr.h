@@ -5,6 +5,8 @@
 //
 // Threads: requests run on a small pool of worker threads; completions are
 // reported on one completion thread, in completion order, one at a time.
+// Start returns at once unless WebHostConfig::maxQueued requests already
+// wait for a worker; then it waits for room.
 // Destroy the host after every manager and request that uses it; the
 // library stays loaded until the process ends.
 #pragma once
@@ -32,6 +34,10 @@ struct WebHostConfig {
   int sendTimeout = 30;
   int recvTimeout = 60;
   int workers = 4;
+  /// Requests started and waiting for a worker; Start waits while this
+  /// many are queued, so callers faster than the server cannot pile up
+  /// engines without bound.
+  int maxQueued = 128;
 };
 
 class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, private IWebServHost {

@@ -2,7 +2,7 @@
 
 namespace KEEL::WEB {
 
-CWorkerPool::CWorkerPool(int threads) {
+CWorkerPool::CWorkerPool(int threads, std::size_t maxQueued) : maxQueued_(maxQueued) {
   for (int i = 0; i < (threads > 0 ? threads : 1); ++i) threads_.emplace_back([this] { Work(); });
 }
 
@@ -17,7 +17,8 @@ CWorkerPool::~CWorkerPool() {
 
 void CWorkerPool::Post(std::function<void()> task) {
   {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (maxQueued_) room_.wait(lock, [this] { return tasks_.size() < maxQueued_; });
     tasks_.push_back(std::move(task));
   }
   ready_.notify_one();
@@ -33,6 +34,7 @@ void CWorkerPool::Work() {
       task = std::move(tasks_.front());
       tasks_.pop_front();
     }
+    room_.notify_one();
     task();
   }
 }

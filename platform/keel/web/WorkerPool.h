@@ -1,8 +1,10 @@
-// A fixed set of threads running posted tasks in order of posting.
-// Destruction runs the tasks already posted, then joins the threads.
+// A fixed set of threads running posted tasks in order of posting. With a
+// bound, Post waits while that many tasks are queued. Destruction runs the
+// tasks already posted, then joins the threads.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -13,7 +15,8 @@ namespace KEEL::WEB {
 
 class CWorkerPool {
  public:
-  explicit CWorkerPool(int threads);
+  /// `maxQueued` 0 queues without bound.
+  explicit CWorkerPool(int threads, std::size_t maxQueued = 0);
   ~CWorkerPool();
   CWorkerPool(const CWorkerPool &) = delete;
   CWorkerPool &operator=(const CWorkerPool &) = delete;
@@ -25,6 +28,8 @@ class CWorkerPool {
 
   std::mutex mutex_;
   std::condition_variable ready_;
+  std::condition_variable room_;
+  const std::size_t maxQueued_;
   std::deque<std::function<void()>> tasks_;
   bool stopping_ = false;
   std::vector<std::thread> threads_;
