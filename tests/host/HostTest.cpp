@@ -138,8 +138,9 @@ class InlineHost : public IWebServHost {
   CWorkerPool &Workers() override { return workers; }
   CWorkerPool &Completions() override { return completions; }
   void ReportError(IWebServ *) override { ++errors; }
-  CWorkerPool workers{1};
+  // Workers go first: they post completions.
   CWorkerPool completions{1};
+  CWorkerPool workers{1};
   std::atomic<int> errors{0};
 };
 
