@@ -8,12 +8,15 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
-# The threaded tests again under ThreadSanitizer, in a build of their own.
-tsan=${TSAN_BUILD_DIR:-build-tsan}
-cmake -S . -B "$tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=thread -DKV_BUILD_BENCH=OFF >/dev/null
-cmake --build "$tsan" -j"$(nproc)" --target thread_tests
-TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir "$tsan" --output-on-failure -j"$(nproc)" -L threads
+# The threaded tests (the load test among them) again under
+# ThreadSanitizer and under AddressSanitizer, each in a build of its own.
+for sanitizer in thread address; do
+  dir=build-${sanitizer}
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=$sanitizer -DKV_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$dir" -j"$(nproc)" --target thread_tests
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ASAN_OPTIONS="detect_leaks=1" ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" -L threads
+done
 
 # A bounded fuzz run of the reply parsing (clang, libFuzzer).
 FUZZ_SECONDS=${FUZZ_SECONDS:-30} scripts/fuzz.sh
