@@ -43,12 +43,29 @@ void Attach(Proxy &proxy, Reply &reply) {
   proxy.soap_endpoint = "http://127.0.0.1:1/RUVU/fuzz";
 }
 
-// Reads everything a caller would read of the result.
-template <class T>
-size_t Touch(const std::vector<T *> &list) {
+// Reads what a caller reads of the result: the list, or the fault text.
+template <class Response>
+auto Touch(const Response &response, int) -> decltype(response.return_.size()) {
   size_t n = 0;
-  for (const T *item : list) n += item != nullptr;
+  for (const auto *item : response.return_) n += item != nullptr;
   return n;
+}
+template <class Response>
+size_t Touch(const Response &, long) {
+  return 0;
+}
+
+template <class Proxy, class Request, class Response>
+void Call(Reply &reply, int (Proxy::*operation)(Request *, Response *)) {
+  Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
+  Attach(proxy, reply);
+  Request request;
+  Response response;
+  if ((proxy.*operation)(&request, &response) == SOAP_OK) {
+    Touch(response, 0);
+  } else if (const char *text = proxy.soap_fault_string()) {
+    (void)std::strlen(text);
+  }
 }
 
 }  // namespace
@@ -56,39 +73,16 @@ size_t Touch(const std::vector<T *> &list) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   Reply reply{data, size, 0};
 #if KV_FUZZ_TARGET == 1
-  VXHoleResultWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  HOLERESULT__findHoleResults request;
-  HOLERESULT__findHoleResultsResponse response;
-  if (proxy.findHoleResults(&request, &response) == SOAP_OK) Touch(response.return_);
+  Call(reply, &VXHoleResultWebServiceSoapBindingProxy::findHoleResults);
 #elif KV_FUZZ_TARGET == 2
-  VXBeingExtractedDeviceWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  DEVICE__listDevice request;
-  DEVICE__listDeviceResponse response;
-  if (proxy.listDevice(&request, &response) == SOAP_OK) Touch(response.return_);
+  Call(reply, &VXBeingExtractedDeviceWebServiceSoapBindingProxy::listDevice);
 #elif KV_FUZZ_TARGET == 3
-  VXClashResultRelatedWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  CLASHRESULTRELATED__getListClashResult request;
-  CLASHRESULTRELATED__getListClashResultResponse response;
-  if (proxy.getListClashResult(&request, &response) == SOAP_OK) Touch(response.return_);
+  Call(reply, &VXClashResultRelatedWebServiceSoapBindingProxy::getListClashResult);
 #elif KV_FUZZ_TARGET == 4
-  VXPathWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  WALKPATH__listPath request;
-  WALKPATH__listPathResponse response;
-  if (proxy.listPath(&request, &response) == SOAP_OK) Touch(response.return_);
+  Call(reply, &VXPathWebServiceSoapBindingProxy::listPath);
 #else
-  // A flag operation: what matters is the fault path.
-  VXClashRuleWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  CLASHRULE__removeClashRule request;
-  CLASHRULE__removeClashRuleResponse response;
-  if (proxy.removeClashRule(&request, &response) != SOAP_OK) {
-    const char *text = proxy.soap_fault_string();
-    if (text) (void)std::strlen(text);
-  }
+  // A flag operation: what matters is the fault and redirect paths.
+  Call(reply, &VXClashRuleWebServiceSoapBindingProxy::removeClashRule);
 #endif
   return 0;
 }
