@@ -12,29 +12,6 @@ namespace {
 
 using namespace KEEL::KVWEBSERVICE;
 
-const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-
-template <class Request, class Input>
-std::function<std::string()> Writes(const char *prefix, const char *op, Input input) {
-  return [=] {
-    ConvertEngine engine(prefix);
-    CValueKeeper keeper;
-    Request request;
-    WriteRequest(request, keeper, input);
-    return engine.Write(request, op);
-  };
-}
-
-template <class T>
-boost::shared_ptr<T> Make(T value) {
-  return boost::make_shared<T>(value);
-}
-
-template <class T>
-std::vector<boost::shared_ptr<T>> List(std::initializer_list<boost::shared_ptr<T>> entries) {
-  return entries;
-}
-
 boost::shared_ptr<StClashResultUnique> Key(int belongTo, int wsid) { return Make(StClashResultUnique{belongTo, wsid}); }
 
 boost::shared_ptr<StClashResult> Result(const std::wstring &id) {

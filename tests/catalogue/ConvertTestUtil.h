@@ -5,7 +5,10 @@
 #include <regex>
 
 #include <boost/make_shared.hpp>
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "Namespaces.h"
 #include "WireIo.h"
@@ -63,5 +66,31 @@ class ConvertEngine {
   std::string prefix_;
   struct soap engine_;
 };
+
+/// What a converted request document starts with.
+inline constexpr char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+
+/// Writes `input` into a new Request and returns the request element as
+/// XML (namespace declarations removed).
+template <class Request, class... Input>
+std::function<std::string()> Writes(const char *prefix, const char *op, Input... input) {
+  return [=] {
+    ConvertEngine engine(prefix);
+    KEEL::KVWEBSERVICE::CValueKeeper keeper;
+    Request request;
+    KEEL::KVWEBSERVICE::WriteRequest(request, keeper, input...);
+    return engine.Write(request, op);
+  };
+}
+
+template <class T>
+boost::shared_ptr<T> Make(T value) {
+  return boost::make_shared<T>(value);
+}
+
+template <class T>
+std::vector<boost::shared_ptr<T>> List(std::initializer_list<boost::shared_ptr<T>> entries) {
+  return entries;
+}
 
 }  // namespace kv::test

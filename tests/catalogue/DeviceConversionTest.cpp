@@ -14,7 +14,6 @@ namespace {
 
 using namespace KEEL::KVWEBSERVICE;
 
-const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 const unsigned char kPicture[] = {0x89, 'P', 'N', 'G', 0, 0xff};  // base64 "iVBORwD/"
 
 template <class Record>

@@ -15,8 +15,6 @@ namespace {
 
 using namespace KEEL::KVWEBSERVICE;
 
-const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-
 TEST(RequestRules, SecondWriteAddsToTheRequestAndKeepsTheFirst) {
   ConvertEngine engine("CLASHRESULTRELATED");
   CValueKeeper keeper;

@@ -13,8 +13,6 @@ namespace {
 
 using namespace KEEL::KVWEBSERVICE;
 
-const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-
 boost::shared_ptr<StMoxFileAttribute> File(const std::wstring &md5, std::int64_t size, const std::wstring &uuid) {
   auto file = boost::make_shared<StMoxFileAttribute>();
   file->md5 = md5;
@@ -28,17 +26,6 @@ struct WriteCase {
   std::function<std::string()> write;  // the request element as XML
   const char *expected;
 };
-
-template <class Request, class... Input>
-std::function<std::string()> Writes(const char *prefix, const char *op, Input... input) {
-  return [=] {
-    ConvertEngine engine(prefix);
-    CValueKeeper keeper;
-    Request request;
-    WriteRequest(request, keeper, input...);
-    return engine.Write(request, op);
-  };
-}
 
 template <class Record>
 boost::shared_ptr<Record> Rule(boost::shared_ptr<StMoxFileAttribute> file, const std::wstring &name) {

@@ -12,8 +12,6 @@ namespace {
 
 using namespace KEEL::KVWEBSERVICE;
 
-const char kXmlHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-
 TEST(WalkPathConversion, WritesRequests) {
   ConvertEngine engine("WALKPATH");
   CValueKeeper keeper;
