@@ -16,6 +16,7 @@
 #include "PeerControl.h"
 #include "catalogue/GetWebServices.h"
 #include "catalogue/interfaces/WebInterfaces.h"
+#include "keel/web/ServicePaths.h"
 #include "keel/web/WebSession.h"
 #include "wrench/TextConvert.h"
 
@@ -27,18 +28,6 @@ template <class T>
 using Ptr = boost::shared_ptr<T>;
 template <class T>
 using List = std::vector<boost::shared_ptr<T>>;
-
-const std::map<std::wstring, std::wstring> kServicePaths = {
-    {L"Device", L"RUVU/webservice/pathwalk/VXBeingExtractedDeviceWebService"},
-    {L"WalkPath", L"RUVU/webservice/pathwork/VXPathWebService"},
-    {L"ClashRule", L"RUVU/webservice/clash/VXClashRuleWebService"},
-    {L"ClashResultView", L"RUVU/webservice/clash/VXClashResultOverviewWebService"},
-    {L"ClashResultRelated", L"RUVU/webservice/clash/VXClashResultRelatedWebService"},
-    {L"HoleCheckSituation", L"RUVU/webservice/hole/VXHoleCheckSituationWebService"},
-    {L"HoleResultFloor", L"RUVU/webservice/hole/VXHoleResultFloorWebService"},
-    {L"HoleResult", L"RUVU/webservice/hole/VXHoleResultWebService"},
-    {L"HoleRule", L"RUVU/webservice/hole/VXHoleRuleWebService"},
-};
 
 const std::int64_t kBeyondDouble = 9007199254740993LL;  // 2^53 + 1
 const std::string kPicture("\x89PNG\0\x01\xff\0", 8);
@@ -94,7 +83,7 @@ class CataloguePeerTest : public ::testing::Test {
     for (KEEL::WEB::IWebRunner *runner : runners) {
       std::wstring name = runner->GetServName();
       runner->SetServSession(&session);
-      runner->SetServPath(kServicePaths.at(name.substr(0, name.find(L'_'))));
+      runner->SetServPath(KEEL::WEB::DefaultServicePaths().at(name.substr(0, name.find(L'_'))));
       byName[name] = runner;
     }
   }

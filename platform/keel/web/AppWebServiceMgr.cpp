@@ -1,5 +1,7 @@
 #include "keel/web/AppWebServiceMgr.h"
 
+#include "keel/web/ServicePaths.h"
+
 #include <dlfcn.h>
 
 #include <list>
@@ -9,25 +11,11 @@ namespace {
 
 using GetWebServicesFn = void (*)(std::list<IWebRunner *> &);
 
-// Where each service lives on the server, by the service name that starts
-// its operation names.
-const std::map<std::wstring, std::wstring> kDefaultServicePaths = {
-    {L"Device", L"RUVU/webservice/pathwalk/VXBeingExtractedDeviceWebService"},
-    {L"WalkPath", L"RUVU/webservice/pathwork/VXPathWebService"},
-    {L"ClashRule", L"RUVU/webservice/clash/VXClashRuleWebService"},
-    {L"ClashResultView", L"RUVU/webservice/clash/VXClashResultOverviewWebService"},
-    {L"ClashResultRelated", L"RUVU/webservice/clash/VXClashResultRelatedWebService"},
-    {L"HoleCheckSituation", L"RUVU/webservice/hole/VXHoleCheckSituationWebService"},
-    {L"HoleResultFloor", L"RUVU/webservice/hole/VXHoleResultFloorWebService"},
-    {L"HoleResult", L"RUVU/webservice/hole/VXHoleResultWebService"},
-    {L"HoleRule", L"RUVU/webservice/hole/VXHoleRuleWebService"},
-};
-
 std::wstring ServiceOf(const std::wstring &servName) { return servName.substr(0, servName.find(L'_')); }
 
 }  // namespace
 
-CAppWebServiceMgr::CAppWebServiceMgr() : CMgrObject(L"AppWebServiceMgr"), servicePaths_(kDefaultServicePaths) {}
+CAppWebServiceMgr::CAppWebServiceMgr() : CMgrObject(L"AppWebServiceMgr"), servicePaths_(DefaultServicePaths()) {}
 
 CAppWebServiceMgr::~CAppWebServiceMgr() {
   // Runs and notifications still queued finish first.
