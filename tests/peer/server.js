@@ -83,6 +83,9 @@ class PeerServer {
   async start() {
     this.services = await loadServices(this.store);
     this.byPath = new Map(this.services.map((s) => [s.path, s]));
+    // The schema worker runs before the first request, so that a missing
+    // python3-lxml fails the start and not a test.
+    await validate('<start/>', this.services[0].xsd);
     this.http = http.createServer((req, res) => {
       this.onRequest(req, res).catch((e) => {
         this.log(`internal error: ${e.stack || e}`);
