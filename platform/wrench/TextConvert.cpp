@@ -138,8 +138,15 @@ std::wstring NarrowToWide(const std::string &text, const std::string &from) {
   Converter &conv = ConverterFor(from, kWide);
   if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
   std::wstring out;
-  // One character per input byte at most.
-  conv.Run(text.data(), text.size(), 1, text.size(), out);
+  // Valid UTF-8 gives one character per byte that is no continuation byte;
+  // sizing the result by that keeps it from holding up to three times the
+  // memory it needs. Other input grows as it needs.
+  size_t estimate = text.size();
+  if (from == kUtf8) {
+    estimate = 0;
+    for (unsigned char c : text) estimate += (c & 0xC0) != 0x80;
+  }
+  conv.Run(text.data(), text.size(), 1, estimate, out);
   return out;
 }
 

@@ -67,16 +67,21 @@ void CAppWebServiceMgr::SetServicePath(const std::wstring &service, const std::w
 }
 
 boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &servName) {
-  std::unique_ptr<IWebRunner> clone;
+  IWebRunner *prototype = nullptr;
+  std::wstring path;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = runners_.find(servName);
     if (it == runners_.end()) return boost::shared_ptr<IWebServ>();
-    auto path = servicePaths_.find(ServiceOf(servName));
-    it->second->SetServPath(path == servicePaths_.end() ? std::wstring() : path->second);
-    clone.reset(it->second->Clone());
+    prototype = it->second.get();
+    auto found = servicePaths_.find(ServiceOf(servName));
+    if (found != servicePaths_.end()) path = found->second;
   }
+  // The engine is built outside the lock: the prototypes are not changed
+  // after Load, so cloning one on several threads at once is safe.
+  std::unique_ptr<IWebRunner> clone(prototype->Clone());
   if (!clone) return boost::shared_ptr<IWebServ>();
+  clone->SetServPath(path);
   // Clones do not inherit time-outs.
   clone->SetConnectTimeout(config_.connectTimeout);
   clone->SetSendTimeout(config_.sendTimeout);

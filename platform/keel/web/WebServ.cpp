@@ -83,12 +83,31 @@ void CWebServ::Start() {
     started_ = true;
   }
   boost::shared_ptr<CWebServ> self = shared_from_this();
-  host_.Workers().Post([self] { self->Run(); });
+  host_.Workers().Post([self] {
+    if (self->Claim()) self->Run();
+  });
 }
 
+// A waiting caller runs a request that no worker has taken yet on its own
+// thread: it would only block meanwhile, and the hand-over to a worker and
+// back costs more than a small call itself.
 void CWebServ::Wait() {
-  std::unique_lock<std::mutex> lock(stateMutex_);
-  finishedCv_.wait(lock, [this] { return finished_; });
+  {
+    std::unique_lock<std::mutex> lock(stateMutex_);
+    if (!started_ || claimed_) {
+      finishedCv_.wait(lock, [this] { return finished_; });
+      return;
+    }
+    claimed_ = true;
+  }
+  Run();
+}
+
+bool CWebServ::Claim() {
+  std::lock_guard<std::mutex> lock(stateMutex_);
+  if (claimed_) return false;
+  claimed_ = true;
+  return true;
 }
 
 void CWebServ::Run() {

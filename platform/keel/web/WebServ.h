@@ -1,5 +1,6 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
-// Start posts the run to the host's workers; completion is reported on the
+// Start posts the run to the host's workers; Wait runs a request that no
+// worker has taken yet on the waiting thread. Completion is reported on the
 // host's completion thread: first the observer, then, for a failed
 // request, the host's web-error observer.
 #pragma once
@@ -42,6 +43,8 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   void Wait() override;
 
  private:
+  /// Whether this thread takes the run; true once only.
+  bool Claim();
   void Run();
   void RunFollowingRedirects();
   void Notify();
@@ -53,6 +56,7 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   std::mutex stateMutex_;
   std::condition_variable finishedCv_;
   bool started_ = false;
+  bool claimed_ = false;  // a worker or the waiting thread runs it
   bool finished_ = false;
   WebServError error_;
 
