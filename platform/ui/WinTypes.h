@@ -87,6 +87,7 @@ class CSize : public SIZE {
   CSize() = default;
   CSize(int w, int h) { cx = w, cy = h; }
   bool operator==(const SIZE &o) const { return cx == o.cx && cy == o.cy; }
+  bool operator!=(const SIZE &o) const { return !(*this == o); }
 };
 
 /// A rectangle; right and bottom are exclusive.
@@ -131,4 +132,6 @@ class CString : public std::wstring {
   operator const wchar_t *() const { return c_str(); }
   /// The text as printf-formatted with `fmt`.
   void Format(const wchar_t *fmt, ...);
+  /// Loads string `id` of the program's resources; FALSE when there is none.
+  BOOL LoadString(UINT id);
 };
