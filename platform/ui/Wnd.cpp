@@ -100,6 +100,7 @@ BOOL CWnd::DestroyWindow() {
   if (g_active == this) g_active = nullptr;
   if (g_focus == this) g_focus = nullptr;
   Detach();
+  PostNcDestroy();  // may delete this
   return TRUE;
 }
 
@@ -318,7 +319,7 @@ CFrameWnd::~CFrameWnd() {
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT &) { return TRUE; }
 
-BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, void *) {
+BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, CCreateContext *) {
   CREATESTRUCT cs;
   cs.style = style;
   if (!PreCreateWindow(cs)) return FALSE;

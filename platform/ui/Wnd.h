@@ -121,6 +121,9 @@ class CWnd : public CCmdTarget {
  protected:
   /// Called before the window and its children lose their handles.
   virtual void OnDestroyWindow() {}
+  /// Called last when the window has been destroyed (a window allocated
+  /// with new that is never deleted otherwise may delete itself here).
+  virtual void PostNcDestroy() {}
   /// Takes the kind-specific state (check, items) of the control `from`.
   virtual void CopyControlState(const CWnd &from) { (void)from; }
 
@@ -166,6 +169,9 @@ class CWnd : public CCmdTarget {
   std::vector<CWnd *> children_;
 };
 
+/// What a frame is created with (documents and views: unused here).
+struct CCreateContext;
+
 /// A view: the window that shows a document or the 3D scene.
 class CView : public CWnd {
   DECLARE_DYNAMIC(CView)
@@ -181,7 +187,7 @@ class CFrameWnd : public CWnd {
   /// Creates the frame as a top-level window whose title is string
   /// `resourceId` (empty when the program has no such string).
   virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                         CWnd *parent = nullptr, void *context = nullptr);
+                         CWnd *parent = nullptr, CCreateContext *context = nullptr);
   /// Called before creation; FALSE refuses it.
   virtual BOOL PreCreateWindow(CREATESTRUCT &cs);
   /// Sets the classic menu bar (the model keeps only whether there is one).

@@ -72,4 +72,26 @@ TEST(Wnd, FramesAreKindsOfWindowsAndCastDynamically) {
   EXPECT_EQ(dynamic_cast<CBCGPMDIFrameWnd *>(v), nullptr);
 }
 
+TEST(CString, FormatTakesWideTextForPercentS) {
+  struct Case {
+    const wchar_t *want;
+    CString got;
+  };
+  CString v, pane, num, lit, narrow, ch, explicitWide;
+  v.Format(L"V%s", L"1.0");
+  pane.Format(L"[%s,%s]", L"用户", L"企业");
+  num.Format(L"%s.%d|%5.2f|%x", L"V1.0", 5, 2.5, 255u);
+  lit.Format(L"100%% %%s");
+  narrow.Format(L"%S-%C", "abc", 'z');
+  ch.Format(L"%c%-3s|", L'名', L"a");
+  explicitWide.Format(L"%ls%hs", L"w", "n");
+  Case cases[] = {{L"V1.0", v},           {L"[用户,企业]", pane}, {L"V1.0.5| 2.50|ff", num},
+                  {L"100% %s", lit},      {L"abc-z", narrow},     {L"名a  |", ch},
+                  {L"wn", explicitWide}};
+  for (const Case &c : cases) EXPECT_EQ(c.got, c.want);
+  CString longText;
+  longText.Format(L"%s", std::wstring(1000, L'x').c_str());
+  EXPECT_EQ(longText.size(), 1000u);
+}
+
 }  // namespace
