@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Toolkit.h"
 #include "ui/Wnd.h"
 
 /// The parsed command line: the first plain argument is the file name.
@@ -81,6 +82,8 @@ class CBCGPWinApp : public CWinApp {
   BOOL InitKeyboardManager();
   BOOL InitTooltipManager();
   void EnableTaskBarInteraction(BOOL enable = TRUE);
+  /// The tooltip manager (after InitTooltipManager).
+  CBCGPTooltipManager *GetTooltipManager() { return ::GetTooltipManager(); }
   /// Whether task-bar interaction is on.
   BOOL IsTaskBarInteractionEnabled() const { return taskBar_; }
 

@@ -14,6 +14,7 @@ using DWORD = std::uint32_t;
 using UINT = unsigned int;
 using LONG = std::int32_t;
 using UINT_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
 using ULONG_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;

@@ -212,6 +212,23 @@ CWnd *CWnd::SetFocus() {
   return old;
 }
 
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd *parent) {
+  CWnd *old = parent ? parent->GetDlgItem(int(id)) : nullptr;
+  if (!old || old == this || m_hWnd) return FALSE;
+  if (!Create(nullptr, old->text_.c_str(), old->style_, old->rect_, parent, id)) return FALSE;
+  textColour_ = old->textColour_;
+  enabled_ = old->enabled_;
+  visible_ = old->visible_;
+  showCmd_ = old->showCmd_;
+  CopyControlState(*old);
+  // Take the former window's place among its siblings.
+  auto &sib = parent->children_;
+  sib.pop_back();
+  sib.insert(std::find(sib.begin(), sib.end(), old), this);
+  old->DestroyWindow();
+  return TRUE;
+}
+
 CWnd *CWnd::GetDlgItem(int id) const {
   for (CWnd *c : children_)
     if (c->id_ == id) return c;

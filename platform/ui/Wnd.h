@@ -102,6 +102,13 @@ class CWnd : public CCmdTarget {
   /// Called for a queued message before it is dispatched; TRUE eats it.
   virtual BOOL PreTranslateMessage(MSG *msg);
 
+  /// Makes this (uncreated) object the window of `parent`'s child `id`: it
+  /// takes the child's id, text, style, rectangle, colour, state and place,
+  /// and the former child window is destroyed. FALSE when there is none.
+  BOOL SubclassDlgItem(UINT id, CWnd *parent);
+  /// The rectangle in the parent's client co-ordinates.
+  CRect GetPlacement() const { return rect_; }
+
   /// The parent window, or null.
   CWnd *GetParent() const { return parent_; }
   /// The child window with control id `id`, or null.
@@ -114,6 +121,8 @@ class CWnd : public CCmdTarget {
  protected:
   /// Called before the window and its children lose their handles.
   virtual void OnDestroyWindow() {}
+  /// Takes the kind-specific state (check, items) of the control `from`.
+  virtual void CopyControlState(const CWnd &from) { (void)from; }
 
   // Default handlers, for derived classes' maps and their calls to the base.
   /// 0 lets creation go on; -1 refuses it.
