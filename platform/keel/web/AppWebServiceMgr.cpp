@@ -3,6 +3,7 @@
 #include "keel/web/ServicePaths.h"
 
 #include <dlfcn.h>
+#include <malloc.h>
 
 #include <list>
 
@@ -12,6 +13,19 @@ namespace {
 using GetWebServicesFn = void (*)(std::list<IWebRunner *> &);
 
 std::wstring ServiceOf(const std::wstring &servName) { return servName.substr(0, servName.find(L'_')); }
+
+// A large reply's parse result is tens of MB in many small blocks, freed at
+// the end of every request. By default the heap gives that memory back to
+// the system and faults it in again on the next call of the same thread;
+// keep up to this much free memory mapped per heap instead. A fixed
+// threshold also fixes the size from which blocks get pages of their own.
+constexpr int kKeptHeapBytes = 64 << 20;
+
+void KeepFreedHeapMemory() {
+#ifdef __GLIBC__
+  mallopt(M_TRIM_THRESHOLD, kKeptHeapBytes);
+#endif
+}
 
 }  // namespace
 
@@ -49,6 +63,7 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
     return false;
   }
   config_ = config;
+  KeepFreedHeapMemory();
   session_.SetDefaultServAddr(config.servAddr);
   for (IWebRunner *r : runners) {
     std::unique_ptr<IWebRunner> runner(r);

@@ -103,6 +103,19 @@ void CWebServ::Wait() {
   Run();
 }
 
+void CWebServ::RunHere() {
+  {
+    std::unique_lock<std::mutex> lock(stateMutex_);
+    if (started_) {
+      lock.unlock();
+      Wait();
+      return;
+    }
+    started_ = claimed_ = true;
+  }
+  Run(false);
+}
+
 bool CWebServ::Claim() {
   std::lock_guard<std::mutex> lock(stateMutex_);
   if (claimed_) return false;
@@ -110,7 +123,7 @@ bool CWebServ::Claim() {
   return true;
 }
 
-void CWebServ::Run() {
+void CWebServ::Run(bool notify) {
   WebServError error;
   try {
     RunFollowingRedirects();
@@ -129,7 +142,10 @@ void CWebServ::Run() {
   }
   finishedCv_.notify_all();
   boost::shared_ptr<CWebServ> self = shared_from_this();
-  host_.Completions().Post([self] { self->Notify(); });
+  if (notify)
+    host_.Completions().Post([self] { self->Notify(); });
+  else if (error.code != 0)
+    host_.Completions().Post([self] { self->host_.ReportError(self.get()); });
 }
 
 // A redirect is followed only to the same server, at most twice, so the

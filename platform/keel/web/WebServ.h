@@ -1,8 +1,9 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
 // Start posts the run to the host's workers; Wait runs a request that no
-// worker has taken yet on the waiting thread. Completion is reported on the
-// host's completion thread: first the observer, then, for a failed
-// request, the host's web-error observer.
+// worker has taken yet on the waiting thread; RunHere runs it on the
+// caller's thread without posting it. Completion is reported on the host's
+// completion thread: first the observer, then, for a failed request, the
+// host's web-error observer.
 #pragma once
 
 #include <boost/enable_shared_from_this.hpp>
@@ -28,7 +29,7 @@ class IWebServHost {
   ~IWebServHost() = default;
 };
 
-class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ> {
+class CWebServ : public IWebServ, public IWebServRunHere, public boost::enable_shared_from_this<CWebServ> {
  public:
   CWebServ(std::unique_ptr<IWebRunner> runner, IWebServHost &host);
   ~CWebServ() override;
@@ -41,11 +42,14 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   IOutput *GetOutput() override;
   void Start() override;
   void Wait() override;
+  void RunHere() override;
 
  private:
   /// Whether this thread takes the run; true once only.
   bool Claim();
-  void Run();
+  /// Runs the request and records how it ended; `notify` posts the
+  /// completion report, else only a failure is reported.
+  void Run(bool notify = true);
   void RunFollowingRedirects();
   void Notify();
 
