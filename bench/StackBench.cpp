@@ -289,16 +289,19 @@ long PeakOf(const std::string &address, const char *side) {
 
 int PeakOfSide(const std::string &side, const std::string &address) {
   if (std::getenv("KV_BENCH_VERBOSE")) std::fprintf(stderr, "%s: rss before %ld KB\n", side.c_str(), StatusKb("VmRSS:"));
+  const int calls = std::getenv("KV_BENCH_PEAK_CALLS") ? std::atoi(std::getenv("KV_BENCH_PEAK_CALLS")) : 3;
   if (side == "stack") {
     Stack stack(address);
     CHoleResultMgr holes;
-    for (int i = 0; i < 3; ++i) FindThroughManager(holes);
+    for (int i = 0; i < calls; ++i) FindThroughManager(holes);
   } else {
     RawProxy<VXHoleResultWebServiceSoapBindingProxy> raw("http://" + address + kHolePath);
-    for (int i = 0; i < 3; ++i) FindThroughProxy(raw);
+    for (int i = 0; i < calls; ++i) FindThroughProxy(raw);
   }
   std::printf("%ld\n", StatusKb("VmHWM:"));
-  if (std::getenv("KV_BENCH_VERBOSE")) std::fprintf(stderr, "%s: rss after %ld KB\n", side.c_str(), StatusKb("VmRSS:"));
+  if (std::getenv("KV_BENCH_VERBOSE"))
+    std::fprintf(stderr, "%s: rss after %ld KB (anon %ld, file %ld)\n", side.c_str(), StatusKb("VmRSS:"),
+                 StatusKb("RssAnon:"), StatusKb("RssFile:"));
   return 0;
 }
 

@@ -34,11 +34,12 @@ class Converter {
 
   // Converts `size` bytes into `out`, a string of the target's code unit;
   // `unit` is the width of one input character, used to step over an
-  // invalid one. `estimate` is the expected output length in code units.
+  // invalid one. `estimate` is the expected output length in code units;
+  // the result grows when it needs more.
   template <class Out>
   void Run(const char *in, size_t size, size_t unit, size_t estimate, Out &out) {
     using Unit = typename Out::value_type;
-    out.resize(estimate + 4);
+    out.resize(estimate);
     size_t used = 0;  // bytes
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char *src = const_cast<char *>(in);

@@ -50,7 +50,7 @@ class EnginePages {
   }
 
  private:
-  static constexpr std::size_t kKept = 16;  // about 2.6 MB
+  static constexpr std::size_t kKept = 64;  // about 10 MB
   struct Block {
     void *pages;
     std::size_t size;
