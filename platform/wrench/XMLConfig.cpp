@@ -50,8 +50,12 @@ CXMLConfig::CXMLConfig(const std::wstring &path) : path_(path) {}
 int CXMLConfig::GetXmlInt(const std::wstring &key) {
   std::vector<std::string> parts = SplitKey(key);
   if (parts.empty()) return 0;
+  const std::string file = ConvertGBKToUtf8(path_);
+  std::error_code error;
+  // pugixml would read a directory as a file of absurd size.
+  if (!std::filesystem::is_regular_file(file, error)) return 0;
   pugi::xml_document doc;
-  if (!doc.load_file(ConvertGBKToUtf8(path_).c_str())) return 0;
+  if (!doc.load_file(file.c_str())) return 0;
   pugi::xml_node node = doc;
   for (const std::string &part : parts) {
     node = node.child(part.c_str());
@@ -68,6 +72,7 @@ bool CXMLConfig::WriteXmlInt(int value, const std::wstring &key) {
   pugi::xml_document doc;
   std::error_code error;
   if (std::filesystem::exists(file, error)) {
+    if (!std::filesystem::is_regular_file(file, error)) return false;
     // A file with no element yet (empty) is taken as it is; any other
     // parse failure keeps the file untouched.
     pugi::xml_parse_result parsed = doc.load_file(file.c_str());

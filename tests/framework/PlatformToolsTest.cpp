@@ -99,6 +99,7 @@ TEST_F(XmlConfigTest, AFailedWriteSaysSoAndLosesNothing) {
   // A directory where the file should be cannot be written.
   fs::create_directories(dir_ / "adir.xml");
   EXPECT_FALSE(WRENCH::CXMLConfig(Path("adir.xml")).WriteXmlInt(1, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(WRENCH::CXMLConfig(Path("adir.xml")).GetXmlInt(L"/KvConfig/OpenTip"), 0);
 
   // An empty file holds nothing to lose.
   std::wstring empty = Write("empty.xml", "");
