@@ -14,6 +14,7 @@ using DWORD = std::uint32_t;
 using UINT = unsigned int;
 using LONG = std::int32_t;
 using UINT_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
 using ULONG_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -130,7 +131,8 @@ class CString : public std::wstring {
   void Empty() { clear(); }
   const wchar_t *GetString() const { return c_str(); }
   operator const wchar_t *() const { return c_str(); }
-  /// The text as printf-formatted with `fmt`.
+  /// The text as printf-formatted with `fmt`; as in the program's platform,
+  /// %s and %c take wide text and characters, %S and %C narrow ones.
   void Format(const wchar_t *fmt, ...);
   /// Loads string `id` of the program's resources; FALSE when there is none.
   BOOL LoadString(UINT id);

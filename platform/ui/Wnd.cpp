@@ -100,6 +100,7 @@ BOOL CWnd::DestroyWindow() {
   if (g_active == this) g_active = nullptr;
   if (g_focus == this) g_focus = nullptr;
   Detach();
+  PostNcDestroy();  // may delete this
   return TRUE;
 }
 
@@ -212,6 +213,34 @@ CWnd *CWnd::SetFocus() {
   return old;
 }
 
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd *parent) {
+  CWnd *old = parent ? parent->GetDlgItem(int(id)) : nullptr;
+  if (!old || old == this || m_hWnd) return FALSE;
+  if (!Create(nullptr, old->text_.c_str(), old->style_, old->rect_, parent, id)) return FALSE;
+  textColour_ = old->textColour_;
+  enabled_ = old->enabled_;
+  visible_ = old->visible_;
+  showCmd_ = old->showCmd_;
+  CopyControlState(*old);
+  // Take the former window's place among its siblings.
+  auto &sib = parent->children_;
+  sib.pop_back();
+  sib.insert(std::find(sib.begin(), sib.end(), old), this);
+  old->DestroyWindow();
+  return TRUE;
+}
+
+CWnd *CWnd::GetForegroundWindow() { return g_foreground; }
+CWnd *CWnd::GetActiveWindow() { return g_active; }
+CWnd *CWnd::GetFocus() { return g_focus; }
+
+CDC *CWnd::GetDC() { return new CClientDC(this); }
+
+int CWnd::ReleaseDC(CDC *dc) {
+  delete dc;
+  return 1;
+}
+
 CWnd *CWnd::GetDlgItem(int id) const {
   for (CWnd *c : children_)
     if (c->id_ == id) return c;
@@ -301,7 +330,7 @@ CFrameWnd::~CFrameWnd() {
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT &) { return TRUE; }
 
-BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, void *) {
+BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, CCreateContext *) {
   CREATESTRUCT cs;
   cs.style = style;
   if (!PreCreateWindow(cs)) return FALSE;
