@@ -33,7 +33,7 @@
 #define KV_MGR_RESPONSE_CASE(D, SERVICE, op, NAME, Method, Callback, IN_KIND, InType, HOLDER, St) \
   if (request->GetServName() == L"" NAME) \
     return ::KVWEBSERVICEMANAGER::MakeHolder<::KEEL::SERVICE::IWSOut_##op, KV_MGR_HOLDER_CLASS_##HOLDER(St)>( \
-        request->GetOutput());
+        *request);
 
 #define KV_DEFINE_MANAGER(OPERATIONS, IMgr, CMgr, REGISTRY_NAME) \
   CMgr::CMgr() : CServMgrBase(L"" REGISTRY_NAME) {} \
