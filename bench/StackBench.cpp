@@ -11,6 +11,7 @@
 //           second through a manager and through the raw proxy
 //   async   asynchronous calls from 1, 4 and 16 callers on 4 workers
 //           against one synchronous caller
+//   small-of stack|raw CALLS   one side of "small" alone, for perf stat
 //   memory  resident memory over 10,000 (KV_BENCH_CALLS) mixed calls on 16
 //           threads, growth after the first tenth
 // Each part prints its goal; the exit code is 1 when one is missed.
@@ -340,6 +341,19 @@ bool Small(const std::string &address) {
   return Verdict("calls/s, manager stack / raw proxy", Median(viaStack) / Median(viaRaw), 0.9, true);
 }
 
+// One side only, for perf stat: `calls` small synchronous calls.
+int SmallOneSide(const std::string &side, const std::string &address, int calls) {
+  if (side == "stack") {
+    Stack stack(address);
+    CClashRuleMgr rules;
+    std::printf("manager stack: %.0f calls/s\n", Rate(calls, [&] { return ListThroughManager(rules); }));
+  } else {
+    RawProxy<VXClashRuleWebServiceSoapBindingProxy> raw("http://" + address + kRulePath);
+    std::printf("raw proxy: %.0f calls/s\n", Rate(calls, [&] { return ListThroughProxy(raw); }));
+  }
+  return 0;
+}
+
 bool Async(const std::string &address) {
   Stack stack(address, 4);
   CClashRuleMgr rules;
@@ -442,6 +456,10 @@ int main(int argc, char **argv) {
     kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
     if (all || mode == "read") ok = Read(server.Address(), records) && ok;
     if (all || mode == "peak") ok = Peak(server.Address(), records) && ok;
+  }
+  if (mode == "small-of" && argc > 3) {  // small-of stack|raw CALLS: one side, for perf stat
+    kv::bench::CannedServer server([] { return kv::bench::CannedServer::Replies{{"listClashRules", RulesReply()}}; });
+    return SmallOneSide(argv[2], server.Address(), std::atoi(argv[3]));
   }
   if (all || mode == "small" || mode == "async" || mode == "memory") {
     kv::bench::CannedServer server([] {
