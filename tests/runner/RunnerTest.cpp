@@ -293,8 +293,8 @@ TEST_F(RunnerTest, RedirectIsReportedAndAHandedBackUrlServesOneRun) {
   other.ReplySoap(kRulesReply);
   EXPECT_TRUE(runner.RunServ());
   EXPECT_EQ(other.LastRequest().head.rfind("POST /moved/VXClashRuleWebService ", 0), 0u);
-  // The store is still chosen by the runner's address.
-  EXPECT_EQ(session.Take()[1], "GetCookieStore(127.0.0.1:" + std::to_string(server.Port()) + ")");
+  // The store is that of the server the URL names, never the runner's.
+  EXPECT_EQ(session.Take()[1], "GetCookieStore(127.0.0.1:" + std::to_string(other.Port()) + ")");
 
   server.ReplySoap(kRulesReply);
   EXPECT_TRUE(runner.RunServ());

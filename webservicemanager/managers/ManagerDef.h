@@ -22,11 +22,11 @@
   } \
   void *CMgr::Method(KV_MGR_INPUT_##IN_KIND(InType)::boost::shared_ptr<KV_MGR_HOLDER_##HOLDER(St)> &result) { \
     ::KEEL::WEB::IWebServ *request = nullptr; \
-    DoServRequest<::KEEL::SERVICE::IWSIn_##op>(request, BoundResponse(), \
-                                               ::std::wstring(L"" NAME) KV_MGR_FORWARD_##IN_KIND(input)); \
+    void *handle = DoServRequest<::KEEL::SERVICE::IWSIn_##op>(request, BoundResponse(), \
+                                                              ::std::wstring(L"" NAME) KV_MGR_FORWARD_##IN_KIND(input)); \
     result = ::boost::dynamic_pointer_cast<KV_MGR_HOLDER_CLASS_##HOLDER(St)>(DoServResponse(request)); \
     UnRegister(request); \
-    return request; \
+    return handle; \
   }
 
 // The name is asked anew for every comparison.
