@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "TypeNames.h"
+
 namespace kv::wire {
 
 KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
@@ -34,6 +36,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   mode = omode;
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
+  UseWireTypeNames(this);
 }
 
 void KvProxyBase::soap_noheader() { header = nullptr; }
