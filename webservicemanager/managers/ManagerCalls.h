@@ -5,7 +5,8 @@
 //   Service<Op>([input &,] I<X>Query *observer)   asynchronous: starts the
 //       request and returns its handle at once; the observer's
 //       On<Service<Op>> gets the same handle and the holder later, on the
-//       host's completion thread, never during the call.
+//       thread where the host reports completions (keel/web/ServMgrBase.h),
+//       never during the call.
 //   Service<Op>([input &,] boost::shared_ptr<H> &result)   synchronous:
 //       runs the request, waits, and always assigns `result` (empty when
 //       the request yielded no holder of the operation's class).
