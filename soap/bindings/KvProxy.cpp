@@ -58,6 +58,9 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 }
 
 int KvProxyBase::BeginReply() {
+  // Replies are plain trees: id and href attributes are not multi-reference
+  // links, so an element nobody asked for is skipped, never read by its name.
+  imode |= SOAP_XML_TREE;
   if (soap_begin_recv(this)) return error;
   // Bytes of the reply head: all received so far but the body in the buffer.
   headBytes_ = count - (buflen - bufidx);
