@@ -230,6 +230,17 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd *parent) {
   return TRUE;
 }
 
+CWnd *CWnd::GetForegroundWindow() { return g_foreground; }
+CWnd *CWnd::GetActiveWindow() { return g_active; }
+CWnd *CWnd::GetFocus() { return g_focus; }
+
+CDC *CWnd::GetDC() { return new CClientDC(this); }
+
+int CWnd::ReleaseDC(CDC *dc) {
+  delete dc;
+  return 1;
+}
+
 CWnd *CWnd::GetDlgItem(int id) const {
   for (CWnd *c : children_)
     if (c->id_ == id) return c;

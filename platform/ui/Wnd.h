@@ -8,6 +8,8 @@
 
 #include "ui/Object.h"
 
+class CDC;
+
 /// A window of the model.
 class CWnd : public CCmdTarget {
  public:
@@ -26,7 +28,7 @@ class CWnd : public CCmdTarget {
   virtual BOOL DestroyWindow();
   /// The live window of `h`, or null.
   static CWnd *FromHandle(HWND h);
-  /// The handle, or null for a null or uncreated window.
+  /// The handle, or null for an uncreated window.
   HWND GetSafeHwnd() const { return m_hWnd; }
   /// True while the window exists.
   BOOL IsWindow() const { return m_hWnd != nullptr; }
@@ -72,6 +74,13 @@ class CWnd : public CCmdTarget {
   BOOL ModifyStyle(DWORD remove, DWORD add);
   /// Marks the window for repainting (counted, nothing is drawn).
   void Invalidate(BOOL erase = TRUE) { (void)erase, ++invalidations_; }
+  /// Marks `rect` (null: the whole client area) for repainting (counted).
+  void InvalidateRect(LPCRECT rect, BOOL erase = TRUE) { (void)rect, Invalidate(erase); }
+  /// Repaints at once (counted as an invalidation).
+  BOOL RedrawWindow() {
+    Invalidate();
+    return TRUE;
+  }
   /// Number of Invalidate calls so far.
   int GetInvalidateCount() const { return invalidations_; }
   /// Nothing to paint in the model.
@@ -82,6 +91,14 @@ class CWnd : public CCmdTarget {
   CWnd *SetActiveWindow();
   /// Gives the window the keyboard focus; returns the former focus window.
   CWnd *SetFocus();
+  /// The foreground, active and focus windows, or null.
+  static CWnd *GetForegroundWindow();
+  static CWnd *GetActiveWindow();
+  static CWnd *GetFocus();
+  /// A device context of the client area, to be given back with ReleaseDC.
+  CDC *GetDC();
+  /// Gives back (deletes) a device context of GetDC; 1.
+  int ReleaseDC(CDC *dc);
 
   // Messages. SendMessage runs the handler now; PostMessage queues the
   // message on the user-interface thread's queue (from any thread).

@@ -12,6 +12,7 @@
 
 #include "KvCoreData.h"
 #include "KvCoreFramework.h"
+#include "journal/Answers.h"
 #include "journal/Journal.h"
 #include "journal/RecordingMgr.h"
 #include "moxmanagers/MoxManagers.h"
@@ -256,6 +257,28 @@ TEST(FunctionLog, NothingHappensWithoutTheLogManager) {
   LogOperation(&framework, L"系统", L"退出");
   LogOperation(nullptr, L"系统", L"退出");
   EXPECT_TRUE(KVOUTSIDE::CJournal::Instance().Entries().empty());
+}
+
+TEST(Answers, PushedAnswersComeFirstThenTheSetOneThenTheDefault) {
+  auto &answers = KVOUTSIDE::CAnswers::Instance();
+  answers.Clear();
+  const std::wstring cas = L"CENTRALAUTHENTICATIONSERVICE_MGR ";
+  EXPECT_EQ(answers.Int(cas, L"GetUserId", -1), -1);
+  answers.Set(cas, L"GetUserId", L"7");
+  answers.Push(cas, L"GetUserId", L"1");
+  answers.Push(cas, L"GetUserId", L"x");
+  EXPECT_EQ(answers.Int(cas, L"GetUserId", -1), 1);
+  EXPECT_EQ(answers.Int(cas, L"GetUserId", -1), -1);  // "x" is no integer
+  EXPECT_EQ(answers.Int(cas, L"GetUserId", -1), 7);
+  EXPECT_EQ(answers.Int(cas, L"GetUserId", -1), 7);
+  // Names are exact: without the final blank it is another object.
+  EXPECT_EQ(answers.Text(L"CENTRALAUTHENTICATIONSERVICE_MGR", L"GetUserId", L"none"), L"none");
+  answers.Set(L"APP_COLLISION_MODEL_MGR", L"GetIsChecking", L"true");
+  EXPECT_TRUE(answers.Bool(L"APP_COLLISION_MODEL_MGR", L"GetIsChecking"));
+  answers.Set(L"APP_COLLISION_MODEL_MGR", L"GetIsChecking", L"maybe");
+  EXPECT_TRUE(answers.Bool(L"APP_COLLISION_MODEL_MGR", L"GetIsChecking", true));
+  answers.Clear();
+  EXPECT_FALSE(answers.Bool(L"APP_COLLISION_MODEL_MGR", L"GetIsChecking"));
 }
 
 TEST(Journal, LinesEscapeTheirSeparators) {

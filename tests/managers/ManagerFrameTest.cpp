@@ -4,6 +4,7 @@
 // gives.
 #include <gtest/gtest.h>
 
+#include <boost/pointer_cast.hpp>
 #include <cwctype>
 #include <set>
 #include <typeinfo>
@@ -91,6 +92,38 @@ TEST(ManagerFrame, ForeignOperationNamesYieldNoHolder) {
       EXPECT_FALSE(async.calls[0].holder);
     }
   }
+}
+
+// A flag holder's value is the call's outcome, in both forms; its status
+// fields are the host's as before.
+TEST(ManagerFrame, FlagHolderSaysWhetherTheCallSucceeded) {
+  const struct {
+    const char *what;
+    int code;
+  } kOutcomes[] = {{"success", 0}, {"server fault", 12}, {"HTTP 500", 500}, {"refused", 28}, {"not run", -1}};
+  std::size_t flagOperations = 0;
+  for (auto &c : OperationCases()) {
+    if (c.holderClass != typeid(MOXAPP::CMOXBaseData<bool>)) continue;
+    ++flagOperations;
+    for (auto &outcome : kOutcomes) {
+      SCOPED_TRACE(std::string(c.method) + ", " + outcome.what);
+      FakeHost host;
+      host.errorCode = outcome.code;
+      auto sync = boost::dynamic_pointer_cast<MOXAPP::IMOXBaseData<bool>>(c.sync().holder);
+      ASSERT_TRUE(sync);
+      EXPECT_EQ(sync->GetValue(), outcome.code == 0);
+      EXPECT_EQ(sync->GetState(), outcome.code == 0);
+      EXPECT_EQ(sync->GetCode(), std::to_wstring(outcome.code));
+
+      AsyncOutcome async = c.async(host, true);
+      ASSERT_EQ(async.calls.size(), 1u);
+      auto reported = boost::dynamic_pointer_cast<MOXAPP::IMOXBaseData<bool>>(async.calls[0].holder);
+      ASSERT_TRUE(reported);
+      EXPECT_EQ(reported->GetValue(), outcome.code == 0);
+      EXPECT_EQ(reported->GetState(), outcome.code == 0);
+    }
+  }
+  EXPECT_GT(flagOperations, 0u);
 }
 
 TEST(ManagerFrame, MissingOperationRunsNothing) {

@@ -24,6 +24,7 @@
 
 #include "KvWebServiceManager.h"
 #include "PeerHost.h"
+#include "managers/ManagerTable.h"
 
 namespace kv::test {
 namespace {

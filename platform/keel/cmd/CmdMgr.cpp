@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 
 #include "ui/UiThread.h"
 #include "wrench/LogMsg.h"
@@ -265,8 +266,11 @@ bool CCmdMgr::AddCommand(ICmdObject *command) {
 void CCmdMgr::BindCmdId(UINT id, const std::wstring &name) { ids_[id] = name; }
 
 bool CCmdMgr::LoadCmdIds(const std::wstring &file) {
+  const std::string path = WRENCH::ConvertGBKToUtf8(file);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   pugi::xml_document doc;
-  if (!doc.load_file(WRENCH::ConvertGBKToUtf8(file).c_str())) return false;
+  if (!doc.load_file(path.c_str())) return false;
   for (pugi::xml_node cmd : doc.child("KvCmdIds").children("Cmd")) {
     unsigned id = cmd.attribute("id").as_uint(0);
     std::wstring name = WRENCH::UTF8ToUnicode(cmd.attribute("name").value());
