@@ -42,8 +42,9 @@ class IWebServ {
 class IWebServRunHere {
  public:
   /// Start and Wait in one: runs the request on this thread and returns
-  /// once it has completed. The observer is not notified (the caller holds
-  /// the result); a failure still reaches the host's web-error observer.
+  /// once it has completed. Only a failed request is reported on (to the
+  /// observer, then the host's web-error observer); the caller holds the
+  /// result.
   virtual void RunHere() = 0;
 
  protected:

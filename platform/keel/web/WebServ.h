@@ -1,9 +1,10 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
 // Start posts the run to the host's workers; Wait runs a request that no
 // worker has taken yet on the waiting thread; RunHere runs it on the
-// caller's thread without posting it. Completion is reported on the host's
-// completion thread: first the observer, then, for a failed request, the
-// host's web-error observer.
+// caller's thread without posting it. When the run has ended the host hands
+// the completion to its dispatcher, which tells the observer (Notify) and
+// then, for a failed request, the host's web-error observer; after RunHere
+// only a failed request is handed on.
 #pragma once
 
 #include <boost/enable_shared_from_this.hpp>
@@ -12,18 +13,21 @@
 #include <memory>
 #include <mutex>
 
+#include "keel/web/HttpUrl.h"
 #include "keel/web/IWebServ.h"
 
 namespace KEEL::WEB {
 
 class CWorkerPool;
+class CWebServ;
 
 /// What a request needs of its host.
 class IWebServHost {
  public:
   virtual CWorkerPool &Workers() = 0;
-  virtual CWorkerPool &Completions() = 0;
-  virtual void ReportError(IWebServ *failed) = 0;
+  /// Hands on the completion of `serv`, whose run has ended: its Notify,
+  /// then the web error of a failed request.
+  virtual void Complete(const boost::shared_ptr<CWebServ> &serv) = 0;
 
  protected:
   ~IWebServHost() = default;
@@ -44,14 +48,16 @@ class CWebServ : public IWebServ, public IWebServRunHere, public boost::enable_s
   void Wait() override;
   void RunHere() override;
 
+  /// Tells the observer of the completion; called by the host's dispatch.
+  void Notify();
+
  private:
   /// Whether this thread takes the run; true once only.
   bool Claim();
-  /// Runs the request and records how it ended; `notify` posts the
-  /// completion report, else only a failure is reported.
+  /// Runs the request and records how it ended; hands the completion to
+  /// the host, without `notify` only a failure.
   void Run(bool notify = true);
   void RunFollowingRedirects();
-  void Notify();
 
   std::unique_ptr<IWebRunner> runner_;
   IWebServHost &host_;
@@ -69,10 +75,5 @@ class CWebServ : public IWebServ, public IWebServRunHere, public boost::enable_s
   std::recursive_mutex observerMutex_;
   IWSObserver *observer_ = nullptr;
 };
-
-/// The location to follow for a 302 reported by a request to the server at
-/// `servAddr` (host[:port]): the location itself, or resolved when it is a
-/// path; empty when it points to another scheme, host or port.
-std::string RedirectTarget(const std::wstring &servAddr, const std::string &location);
 
 }  // namespace KEEL::WEB
