@@ -40,6 +40,7 @@
 #include "Proxies.h"
 #include "WireIo.h"
 #include "keel/web/AppWebServiceMgr.h"
+#include "managers/ManagerTable.h"
 #include "wrench/LogMsg.h"
 #include "wrench/TextConvert.h"
 
