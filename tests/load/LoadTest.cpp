@@ -1,6 +1,10 @@
 // Load: many threads making mixed synchronous and asynchronous calls
-// through the managers against a test server of its own; then the server
-// is stopped and started again under the running client.
+// through the managers; then the server is stopped and started again under
+// the running client. The load goes to a replay server in this process that
+// answers most calls with the test server's earlier reply to the same
+// operation and passes every tenth on to the test server, so that the run
+// takes the client's time, not the test server's; the restart case talks
+// to the test server itself.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -17,6 +21,7 @@
 #include <vector>
 
 #include "KvWebServiceManager.h"
+#include "ReplayServer.h"
 #include "keel/web/AppWebServiceMgr.h"
 #include "wrench/TextConvert.h"
 
@@ -104,17 +109,22 @@ class LoadTest : public ::testing::Test {
     ASSERT_EQ(Peer("start.sh", 0), 0);
     std::ifstream portFile(state_ + "/peer.port");
     portFile >> port_;
+  }
+  void TearDown() override {
+    if (loaded_) KEEL::FRAME::UnregisterManager(&host_);
+    Peer("stop.sh", 0);
+  }
+
+  // The managers' host, calling the server on this port.
+  void LoadHost(int port) {
     KEEL::WEB::WebHostConfig config;
     config.library = KV_WEBSERVICE_LIBRARY;
-    config.servAddr = L"127.0.0.1:" + std::to_wstring(port_);
+    config.servAddr = L"127.0.0.1:" + std::to_wstring(port);
     config.recvTimeout = 10;
     std::string error;
     ASSERT_TRUE(host_.Load(config, error)) << error;
     KEEL::FRAME::RegisterManager(&host_);
-  }
-  void TearDown() override {
-    KEEL::FRAME::UnregisterManager(&host_);
-    Peer("stop.sh", 0);
+    loaded_ = true;
   }
 
   int Peer(const char *script, int port) {
@@ -154,6 +164,7 @@ class LoadTest : public ::testing::Test {
 
   std::string state_;
   int port_ = 0;
+  bool loaded_ = false;
   KEEL::WEB::CAppWebServiceMgr host_;
   CClashRuleMgr rules_;
   KVWEBSERVICEMANAGER::DEVICE::CDeviceMgr devices_;
@@ -165,6 +176,8 @@ TEST_F(LoadTest, ManyThreadsMixedCalls) {
   const int threads = EnvInt("KV_LOAD_THREADS", 16);
   const int calls = EnvInt("KV_LOAD_CALLS", 50000);
   const int warmup = calls / 10;
+  ReplayServer replay(port_, 10);
+  ASSERT_NO_FATAL_FAILURE(LoadHost(replay.Port()));
   Ledger ledger;
   std::atomic<int> done{0}, syncFailed{0}, asyncCalls{0};
   std::atomic<long> afterWarmup{0};
@@ -195,12 +208,16 @@ TEST_F(LoadTest, ManyThreadsMixedCalls) {
   for (std::size_t pending : {rules_.PendingRequests(), devices_.PendingRequests(), holes_.PendingRequests(),
                               views_.PendingRequests()})
     EXPECT_EQ(pending, 0u);
-  std::printf("load: %d calls on %d threads in %.1f s (%.0f calls/s); resident %ld KB after warm-up, %ld KB at the end\n",
-              calls, threads, seconds, calls / seconds, afterWarmup.load(), end);
+  EXPECT_GE(replay.Forwarded(), calls / 10) << "a share of the calls reaches the test server";
+  EXPECT_EQ(replay.Forwarded() + replay.Replayed(), calls);
+  std::printf("load: %d calls on %d threads in %.1f s (%.0f calls/s), %ld of them answered by the test server; "
+              "resident %ld KB after warm-up, %ld KB at the end\n",
+              calls, threads, seconds, calls / seconds, replay.Forwarded(), afterWarmup.load(), end);
   if (!KV_SANITIZED) EXPECT_LT(end - afterWarmup, 8 * 1024) << "resident memory grew after warm-up";
 }
 
 TEST_F(LoadTest, ServerStoppedAndStartedAgain) {
+  ASSERT_NO_FATAL_FAILURE(LoadHost(port_));
   const int rounds = 40;
   auto run = [&](int from) {
     int ok = 0;

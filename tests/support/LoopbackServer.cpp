@@ -84,6 +84,8 @@ bool ReadRequest(int fd, RecordedRequest &request) {
 
 }  // namespace
 
+bool ReadHttpMessage(int fd, RecordedRequest &message) { return ReadRequest(fd, message); }
+
 std::string RecordedRequest::Header(const std::string &name) const {
   std::string lowerHead = Lower(head);
   std::string key = "\r\n" + Lower(name) + ":";

@@ -19,6 +19,11 @@ struct RecordedRequest {
   std::string Header(const std::string &name) const;
 };
 
+/// Reads one HTTP message from fd (a request, or a reply framed by
+/// Content-Length or chunked): its head, then its body; false when the
+/// peer closed or went quiet for 5 s before it was whole.
+bool ReadHttpMessage(int fd, RecordedRequest &message);
+
 class LoopbackServer {
  public:
   LoopbackServer();
