@@ -2,6 +2,7 @@
 // (IsKindOf, dynamic creation by class) and the command target.
 #pragma once
 
+#include "ui/MsgMap.h"
 #include "ui/WinTypes.h"
 
 class CObject;
@@ -53,7 +54,28 @@ class CObject {
   static const CRuntimeClass classCObject;
 };
 
+/// Filled by OnCmdMsg when it is only asked whether a handler exists.
+struct AFX_CMDHANDLERINFO {
+  CCmdTarget *pTarget = nullptr;
+};
+
 /// An object that receives commands through a message map.
 class CCmdTarget : public CObject {
   DECLARE_DYNAMIC(CCmdTarget)
+
+ public:
+  /// Runs the map's handler of command `nID` with code `nCode` (CN_COMMAND,
+  /// CN_UPDATE_COMMAND_UI with the CCmdUI as `pExtra`, or a control's
+  /// notification); TRUE when one ran. With `pHandlerInfo` a CN_COMMAND
+  /// handler is only looked for, not run.
+  virtual BOOL OnCmdMsg(UINT nID, int nCode, void *pExtra, AFX_CMDHANDLERINFO *pHandlerInfo);
+
+ protected:
+  /// The class's own message map (empty here).
+  static const AFX_MSGMAP *GetThisMessageMap();
+  /// The message map of the object's most derived class that declares one.
+  virtual const AFX_MSGMAP *GetMessageMap() const;
+  /// Runs the first entry for a non-command `message` in the map chain;
+  /// FALSE when none handles it.
+  BOOL DispatchMapMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result);
 };

@@ -1,5 +1,7 @@
 #include "ui/WinTypes.h"
 
+#include "ui/Resources.h"
+
 #include <cstdarg>
 #include <cwchar>
 #include <vector>
@@ -21,4 +23,10 @@ void CString::Format(const wchar_t *fmt, ...) {
     }
     buf.resize(buf.size() * 2);
   }
+}
+
+BOOL CString::LoadString(UINT id) {
+  if (!KVUI::HasResourceString(id)) return FALSE;
+  assign(KVUI::LoadResourceString(id));
+  return TRUE;
 }

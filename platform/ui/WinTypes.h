@@ -14,6 +14,7 @@ using DWORD = std::uint32_t;
 using UINT = unsigned int;
 using LONG = std::int32_t;
 using UINT_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
 using ULONG_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -87,6 +88,7 @@ class CSize : public SIZE {
   CSize() = default;
   CSize(int w, int h) { cx = w, cy = h; }
   bool operator==(const SIZE &o) const { return cx == o.cx && cy == o.cy; }
+  bool operator!=(const SIZE &o) const { return !(*this == o); }
 };
 
 /// A rectangle; right and bottom are exclusive.
@@ -131,4 +133,6 @@ class CString : public std::wstring {
   operator const wchar_t *() const { return c_str(); }
   /// The text as printf-formatted with `fmt`.
   void Format(const wchar_t *fmt, ...);
+  /// Loads string `id` of the program's resources; FALSE when there is none.
+  BOOL LoadString(UINT id);
 };

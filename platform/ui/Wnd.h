@@ -83,6 +83,32 @@ class CWnd : public CCmdTarget {
   /// Gives the window the keyboard focus; returns the former focus window.
   CWnd *SetFocus();
 
+  // Messages. SendMessage runs the handler now; PostMessage queues the
+  // message on the user-interface thread's queue (from any thread).
+  /// Runs the window's handler of `message` and returns its result.
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  /// Queues `message`; it is handled after the current handler returns.
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  /// SendMessage to the child with id `id`; 0 when there is none.
+  LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  /// The window procedure: the message map, else DefWindowProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  /// Dispatches WM_COMMAND to OnCommand and other messages through the map.
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT *result);
+  /// What a message nobody handles does (WM_CLOSE destroys the window).
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  /// Routes WM_COMMAND (id in LOWORD, code in HIWORD) to OnCmdMsg.
+  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  /// Called for a queued message before it is dispatched; TRUE eats it.
+  virtual BOOL PreTranslateMessage(MSG *msg);
+
+  /// Makes this (uncreated) object the window of `parent`'s child `id`: it
+  /// takes the child's id, text, style, rectangle, colour, state and place,
+  /// and the former child window is destroyed. FALSE when there is none.
+  BOOL SubclassDlgItem(UINT id, CWnd *parent);
+  /// The rectangle in the parent's client co-ordinates.
+  CRect GetPlacement() const { return rect_; }
+
   /// The parent window, or null.
   CWnd *GetParent() const { return parent_; }
   /// The child window with control id `id`, or null.
@@ -93,10 +119,36 @@ class CWnd : public CCmdTarget {
   DECLARE_DYNAMIC(CWnd)
 
  protected:
-  /// Called after the window got its handle; nonzero refuses creation.
-  virtual int OnCreateWindow() { return 0; }
-  /// Called before the window loses its handle.
+  /// Called before the window and its children lose their handles.
   virtual void OnDestroyWindow() {}
+  /// Takes the kind-specific state (check, items) of the control `from`.
+  virtual void CopyControlState(const CWnd &from) { (void)from; }
+
+  // Default handlers, for derived classes' maps and their calls to the base.
+  /// 0 lets creation go on; -1 refuses it.
+  int OnCreate(LPCREATESTRUCT cs);
+  void OnDestroy() {}
+  /// Destroys the window.
+  void OnClose();
+  void OnSize(UINT type, int cx, int cy);
+  void OnPaint() {}
+  /// FALSE: the data was not taken.
+  BOOL OnCopyData(CWnd *sender, COPYDATASTRUCT *data);
+  void OnGetMinMaxInfo(MINMAXINFO *info);
+  void OnHotKey(UINT id, UINT modifiers, UINT key);
+  void OnKeyDown(UINT ch, UINT repeat, UINT flags);
+  void OnKeyUp(UINT ch, UINT repeat, UINT flags);
+  void OnLButtonDown(UINT flags, CPoint point);
+  void OnLButtonUp(UINT flags, CPoint point);
+  void OnLButtonDblClk(UINT flags, CPoint point);
+  void OnRButtonDown(UINT flags, CPoint point);
+  void OnRButtonUp(UINT flags, CPoint point);
+  void OnRButtonDblClk(UINT flags, CPoint point);
+  void OnMButtonDown(UINT flags, CPoint point);
+  void OnMButtonUp(UINT flags, CPoint point);
+  void OnMButtonDblClk(UINT flags, CPoint point);
+  void OnMouseMove(UINT flags, CPoint point);
+  BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
 
  private:
   void Detach();
@@ -116,26 +168,84 @@ class CWnd : public CCmdTarget {
 
 /// A view: the window that shows a document or the 3D scene.
 class CView : public CWnd {
- public:
   DECLARE_DYNAMIC(CView)
 };
 
-/// A frame window.
+/// A frame window. Destroying the application's main frame ends the
+/// message loop (a quit message with code 0 is posted).
 class CFrameWnd : public CWnd {
- public:
   DECLARE_DYNAMIC(CFrameWnd)
+
+ public:
+  ~CFrameWnd() override;
+  /// Creates the frame as a top-level window whose title is string
+  /// `resourceId` (empty when the program has no such string).
+  virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                         CWnd *parent = nullptr, void *context = nullptr);
+  /// Called before creation; FALSE refuses it.
+  virtual BOOL PreCreateWindow(CREATESTRUCT &cs);
+  /// Sets the classic menu bar (the model keeps only whether there is one).
+  BOOL SetMenu(void *menu);
+  /// Whether a classic menu bar is set.
+  bool HasMenu() const { return hasMenu_; }
+  /// Lets control bars dock at the sides named by `alignment` (recorded).
+  void EnableDocking(DWORD alignment) { docking_ = alignment; }
+  /// The sides given to EnableDocking.
+  DWORD GetDockingAlignment() const { return docking_; }
+  /// The resource id given to LoadFrame.
+  UINT GetResourceId() const { return resourceId_; }
+
+ protected:
+  void OnDestroyWindow() override;
+
+ private:
+  bool hasMenu_ = true;
+  DWORD docking_ = 0;
+  UINT resourceId_ = 0;
 };
 
-/// A frame with MDI children inside its client window.
+/// A frame with MDI children inside its client window, which always fills
+/// the frame's client area.
 class CMDIFrameWnd : public CFrameWnd {
+  DECLARE_DYNAMIC(CMDIFrameWnd)
+
  public:
   /// The MDI client window (valid once the frame is created).
   HWND m_hWndMDIClient = nullptr;
-  DECLARE_DYNAMIC(CMDIFrameWnd)
+
+ protected:
+  /// Creates the MDI client window.
+  int OnCreate(LPCREATESTRUCT cs);
+  /// Makes the MDI client fill the client area.
+  void OnSize(UINT type, int cx, int cy);
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  CWnd mdiClient_;
 };
 
-/// The extended frame the main window derives from.
+/// The extended MDI frame the main window derives from.
 class CBCGPMDIFrameWnd : public CMDIFrameWnd {
- public:
   DECLARE_DYNAMIC(CBCGPMDIFrameWnd)
 };
+
+/// Alignment flags of EnableDocking.
+constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
+constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
+constexpr DWORD CBRS_ALIGN_BOTTOM = 0x8000;
+constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+
+namespace KVUI {
+/// The model's screen (1920 x 1080), which a maximised window fills.
+CRect GetScreenRect();
+}  // namespace KVUI
+
+/// Queues `message` for window `hwnd` (any thread); FALSE for a dead window.
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+/// Runs the handler of `message` in window `hwnd` now; 0 for a dead window.
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+/// Marks window `hwnd` for repainting; FALSE for a dead window.
+BOOL InvalidateRect(HWND hwnd, const RECT *rect, BOOL erase);
+/// True while `hwnd` names a live window.
+BOOL IsWindow(HWND hwnd);

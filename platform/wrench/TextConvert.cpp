@@ -192,4 +192,6 @@ std::wstring ConvertUtf8ToGBK(const std::string &utf8) { return NarrowToWide(utf
 
 std::string ConvertGBKToUtf8(const std::wstring &text) { return WideToNarrow(text, kUtf8); }
 
+std::wstring UTF8ToUnicode(const std::string &utf8) { return NarrowToWide(utf8, kUtf8); }
+
 }  // namespace WRENCH

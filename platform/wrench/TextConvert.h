@@ -19,5 +19,7 @@ std::wstring AnsiToUnicode(const std::string &text);
 std::wstring ConvertUtf8ToGBK(const std::string &utf8);
 /// Wide text to UTF-8.
 std::string ConvertGBKToUtf8(const std::wstring &text);
+/// UTF-8 to wide text.
+std::wstring UTF8ToUnicode(const std::string &utf8);
 
 }  // namespace WRENCH

@@ -1,0 +1,146 @@
+// The XML configuration, the installation root and the text utilities.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "quilltools/QuillTools.h"
+#include "wrench/SysRoot.h"
+#include "wrench/TextConvert.h"
+#include "wrench/XMLConfig.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class XmlConfigTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(::testing::TempDir()) / ("kv_xmlconfig_" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::wstring Write(const std::string &name, const std::string &text) {
+    std::ofstream(dir_ / name) << text;
+    return Path(name);
+  }
+  std::wstring Path(const std::string &name) { return WRENCH::UTF8ToUnicode((dir_ / name).string()); }
+  std::string Read(const std::string &name) {
+    std::ifstream in(dir_ / name);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(XmlConfigTest, ReadsIntegersAndZeroForEverythingElse) {
+  struct Case {
+    const char *name;
+    std::string file;  // empty: no file
+    std::wstring key;
+    int expected;
+  } cases[] = {
+      {"value", "<KvConfig><OpenTip>1</OpenTip></KvConfig>", L"/KvConfig/OpenTip", 1},
+      {"colour", "<KvConfig><DimClr>16711680</DimClr></KvConfig>", L"/KvConfig/DimClr", 16711680},
+      {"negative, blanks", "<KvConfig><OpenTip> -7\n</OpenTip></KvConfig>", L"/KvConfig/OpenTip", -7},
+      {"no file", "", L"/KvConfig/OpenTip", 0},
+      {"missing key", "<KvConfig><DimClr>5</DimClr></KvConfig>", L"/KvConfig/OpenTip", 0},
+      {"missing root", "<Other><OpenTip>5</OpenTip></Other>", L"/KvConfig/OpenTip", 0},
+      {"not a number", "<KvConfig><OpenTip>yes</OpenTip></KvConfig>", L"/KvConfig/OpenTip", 0},
+      {"trailing text", "<KvConfig><OpenTip>12ab</OpenTip></KvConfig>", L"/KvConfig/OpenTip", 0},
+      {"empty element", "<KvConfig><OpenTip/></KvConfig>", L"/KvConfig/OpenTip", 0},
+      {"too large", "<KvConfig><OpenTip>99999999999</OpenTip></KvConfig>", L"/KvConfig/OpenTip", 0},
+      {"broken XML", "<KvConfig><OpenTip>1</Open", L"/KvConfig/OpenTip", 0},
+      {"relative key", "<KvConfig><OpenTip>1</OpenTip></KvConfig>", L"KvConfig/OpenTip", 0},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    std::wstring path = std::string(c.file).empty() ? Path("absent.xml") : Write("case.xml", c.file);
+    EXPECT_EQ(WRENCH::CXMLConfig(path).GetXmlInt(c.key), c.expected);
+  }
+}
+
+TEST_F(XmlConfigTest, WriteThenReadCreatesWhatIsMissingAndKeepsTheRest) {
+  // A file, its directory and the path of elements are made on first write.
+  std::wstring path = Path("sub/dir/OpenTip.xml");
+  WRENCH::CXMLConfig config(path);
+  ASSERT_TRUE(config.WriteXmlInt(1, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(config.GetXmlInt(L"/KvConfig/OpenTip"), 1);
+  ASSERT_TRUE(config.WriteXmlInt(255, L"/KvConfig/DimClr"));
+  ASSERT_TRUE(config.WriteXmlInt(0, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(config.GetXmlInt(L"/KvConfig/OpenTip"), 0);
+  EXPECT_EQ(config.GetXmlInt(L"/KvConfig/DimClr"), 255);
+
+  // Other content of an existing file stays.
+  std::wstring other = Write("other.xml", "<KvConfig><Name>网络</Name><OpenTip>text</OpenTip></KvConfig>");
+  ASSERT_TRUE(WRENCH::CXMLConfig(other).WriteXmlInt(-3, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(WRENCH::CXMLConfig(other).GetXmlInt(L"/KvConfig/OpenTip"), -3);
+  EXPECT_NE(Read("other.xml").find("<Name>网络</Name>"), std::string::npos);
+}
+
+TEST_F(XmlConfigTest, AFailedWriteSaysSoAndLosesNothing) {
+  const std::string broken = "<KvConfig><OpenTip>1</Open";
+  std::wstring path = Write("broken.xml", broken);
+  EXPECT_FALSE(WRENCH::CXMLConfig(path).WriteXmlInt(1, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(Read("broken.xml"), broken);
+
+  EXPECT_FALSE(WRENCH::CXMLConfig(Path("bad-key.xml")).WriteXmlInt(1, L"/KvConfig//OpenTip"));
+  EXPECT_FALSE(WRENCH::CXMLConfig(Path("bad-key.xml")).WriteXmlInt(1, L""));
+  EXPECT_FALSE(fs::exists(dir_ / "bad-key.xml"));
+
+  // A directory where the file should be cannot be written.
+  fs::create_directories(dir_ / "adir.xml");
+  EXPECT_FALSE(WRENCH::CXMLConfig(Path("adir.xml")).WriteXmlInt(1, L"/KvConfig/OpenTip"));
+
+  // An empty file holds nothing to lose.
+  std::wstring empty = Write("empty.xml", "");
+  EXPECT_TRUE(WRENCH::CXMLConfig(empty).WriteXmlInt(4, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(WRENCH::CXMLConfig(empty).GetXmlInt(L"/KvConfig/OpenTip"), 4);
+}
+
+TEST(QuillTools, TokenizeKeepsEveryField) {
+  struct Case {
+    const char *name;
+    std::string text;
+    std::string sep;
+    std::vector<std::string> fields;
+  } cases[] = {
+      {"five fields", "u$$p$$127.0.0.1:8080$$ev$$file", "$$", {"u", "p", "127.0.0.1:8080", "ev", "file"}},
+      {"empty field", "a$$b$$$$c", "$$", {"a", "b", "", "c"}},
+      {"leading", "$$a", "$$", {"", "a"}},
+      {"trailing", "a$$", "$$", {"a", ""}},
+      {"only separators", "$$$$", "$$", {"", "", ""}},
+      {"no separator", "abc", "$$", {"abc"}},
+      {"single dollar", "a$b", "$$", {"a$b"}},
+      {"odd dollars", "a$$$b", "$$", {"a", "$b"}},
+      {"empty text", "", "$$", {""}},
+      {"empty separator", "a$$b", "", {"a$$b"}},
+      {"UTF-8", "用户$$密码", "$$", {"用户", "密码"}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(QuillTools::Tokenize(c.text, c.sep), c.fields);
+  }
+}
+
+TEST(QuillTools, CString2StringGivesUtf8) {
+  EXPECT_EQ(QuillTools::CString2String(L"用户$$p"), "用户$$p");
+  EXPECT_EQ(WRENCH::UTF8ToUnicode("事件"), L"事件");
+}
+
+TEST(SysRoot, IsTheLogRootWithATrailingSeparator) {
+  std::wstring root = WRENCH::GetSysRoot();
+  ASSERT_FALSE(root.empty());
+  EXPECT_EQ(root.back(), L'/');
+  EXPECT_EQ(root.find(L"//"), std::wstring::npos);
+}
+
+}  // namespace
