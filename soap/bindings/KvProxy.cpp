@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "TypeNames.h"
+
 namespace kv::wire {
 
 KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
@@ -34,6 +36,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   mode = omode;
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
+  UseWireTypeNames(this);
 }
 
 void KvProxyBase::soap_noheader() { header = nullptr; }
@@ -55,6 +58,9 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 }
 
 int KvProxyBase::BeginReply() {
+  // Replies are plain trees: id and href attributes are not multi-reference
+  // links, so an element nobody asked for is skipped, never read by its name.
+  imode |= SOAP_XML_TREE;
   if (soap_begin_recv(this)) return error;
   // Bytes of the reply head: all received so far but the body in the buffer.
   headBytes_ = count - (buflen - bufidx);
