@@ -3,11 +3,8 @@
 // Test server for the nine SOAP services, on 127.0.0.1 only.
 //
 //   node server.js [--port N] [--port-file FILE] [--pid-file FILE] [--log FILE]
-//                  [--derived-types required|optional]
 //
 // Port 0 picks a free port; the port file is written once the server listens.
-// With --derived-types required (the default) a request element of a derived
-// type must name it by xsi:type.
 // Every request to a service path is checked against the service's schema
 // before node-soap handles it; /control/... drives the server from tests
 // (see README.md).
@@ -28,20 +25,16 @@ const { validate } = require('./lib/validate');
 
 const HOST = '127.0.0.1';
 const KEPT_REQUESTS = 200;
-const USAGE = '[--port N] [--port-file F] [--pid-file F] [--log F] [--derived-types required|optional]';
 
 function parseArgs(argv) {
-  const opts = { port: 0, portFile: null, pidFile: null, log: null, derivedTypes: 'required' };
-  const names = {
-    '--port': 'port', '--port-file': 'portFile', '--pid-file': 'pidFile', '--log': 'log', '--derived-types': 'derivedTypes',
-  };
+  const opts = { port: 0, portFile: null, pidFile: null, log: null };
+  const names = { '--port': 'port', '--port-file': 'portFile', '--pid-file': 'pidFile', '--log': 'log' };
   for (let i = 0; i < argv.length; i += 2) {
     const key = names[argv[i]];
-    if (!key || argv[i + 1] === undefined) throw new Error(`usage: server.js ${USAGE} (bad argument "${argv[i]}")`);
+    if (!key || argv[i + 1] === undefined) throw new Error(`usage: server.js [--port N] [--port-file F] [--pid-file F] [--log F] (bad argument "${argv[i]}")`);
     opts[key] = key === 'port' ? Number(argv[i + 1]) : argv[i + 1];
   }
   if (!Number.isInteger(opts.port) || opts.port < 0 || opts.port > 65535) throw new Error('--port needs a number 0..65535');
-  if (!['required', 'optional'].includes(opts.derivedTypes)) throw new Error('--derived-types is required or optional');
   return opts;
 }
 
@@ -164,10 +157,10 @@ class PeerServer {
     if (namespace !== service.namespace || !service.operations.includes(localName)) {
       return reject(`{${namespace}}${localName} is no operation of ${service.name}`);
     }
-    if (this.opts.derivedTypes === 'required') {
-      const untyped = service.schema.untypedDerived(node);
-      if (untyped.length) return reject(`xsi:type missing: ${untyped.join('; ')}`);
-    }
+    // The schema lets a member declared with a derived type leave out its
+    // xsi:type; the wire form does not.
+    const untyped = service.schema.untypedDerived(node);
+    if (untyped.length) return reject(`xsi:type missing: ${untyped.join('; ')}`);
     const out = await service.soap.processRequest(request.text, { url: req.url, method: 'POST', headers: req.headers });
     this.log(`POST ${service.path} ${localName} -> ${out.statusCode}`);
     this.sendSoap(res, out.statusCode, out.body);

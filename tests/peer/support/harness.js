@@ -27,11 +27,11 @@ async function waitForFile(file, child) {
   throw new Error(`${file} did not appear`);
 }
 
-async function startPeer(args = []) {
+async function startPeer() {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'peer-test-'));
   const files = { port: path.join(dir, 'port'), pid: path.join(dir, 'pid'), log: path.join(dir, 'log') };
   const child = spawn(process.execPath, [path.join(ROOT, 'server.js'), '--port', '0',
-    '--port-file', files.port, '--pid-file', files.pid, '--log', files.log, ...args], { stdio: 'inherit' });
+    '--port-file', files.port, '--pid-file', files.pid, '--log', files.log], { stdio: 'inherit' });
   const port = Number(await waitForFile(files.port, child));
   return {
     port,
