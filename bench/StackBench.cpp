@@ -386,21 +386,32 @@ double AsyncRate(CClashRuleMgr &rules, int callers, int total) {
 }
 
 bool Async(const std::string &address) {
-  Stack stack(address, 4);
-  CClashRuleMgr rules;
   const int rounds = 7, calls = 2000;
-  Rate(200, [&] { return ListThroughManager(rules); });
-  AsyncRate(rules, 4, 400);
-  std::vector<double> sync, four;
-  for (int r = 0; r < rounds; ++r) {
-    sync.push_back(Rate(calls, [&] { return ListThroughManager(rules); }));
-    four.push_back(AsyncRate(rules, 4, calls));
+  std::vector<double> sync, four, single;
+  double one = 0, sixteen = 0;
+  {
+    Stack stack(address, 4);
+    CClashRuleMgr rules;
+    Rate(200, [&] { return ListThroughManager(rules); });
+    AsyncRate(rules, 4, 400);
+    for (int r = 0; r < rounds; ++r) {
+      sync.push_back(Rate(calls, [&] { return ListThroughManager(rules); }));
+      four.push_back(AsyncRate(rules, 4, calls));
+    }
+    one = AsyncRate(rules, 1, calls);
+    sixteen = AsyncRate(rules, 16, calls);
+  }
+  {
+    // How the asynchronous form scales with the workers alone.
+    Stack stack(address, 1);
+    CClashRuleMgr rules;
+    for (int r = 0; r < 3; ++r) single.push_back(AsyncRate(rules, 1, calls));
   }
   std::printf("(c) small calls on 4 workers, calls/s (median of %d alternating rounds of %d): 1 synchronous caller "
               "%.0f, 4 asynchronous callers %.0f\n",
               rounds, calls, Median(sync), Median(four));
-  std::printf("  asynchronous, 1 caller %.0f, 16 callers %.0f\n", AsyncRate(rules, 1, calls),
-              AsyncRate(rules, 16, calls));
+  std::printf("  asynchronous, 1 caller %.0f, 16 callers %.0f; 1 caller on a host of 1 worker %.0f (4 on 4: %.1fx)\n",
+              one, sixteen, Median(single), Median(four) / Median(single));
   return Verdict("4 async callers / 1 synchronous caller", Median(four) / Median(sync), 3.0, true);
 }
 

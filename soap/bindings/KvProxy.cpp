@@ -52,7 +52,7 @@ class EnginePages {
   }
 
  private:
-  static constexpr std::size_t kKept = 64;  // about 10 MB
+  static constexpr std::size_t kKept = 32;  // about 5 MB
   struct Block {
     void *pages;
     std::size_t size;
