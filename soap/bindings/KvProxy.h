@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <iosfwd>
 
+#include "BufferedBody.h"
+#include "ReplyTextFilter.h"
 #include "soapH.h"
 
 namespace kv::wire {
@@ -55,11 +57,11 @@ class KvProxyBase : public soap {
     if (send(this, soap_endpoint, "", request)) return error;
     if (!response) return soap_closesock(this);
     response->soap_default(this);
-    if (BeginReply()) return soap_closesock(this);
+    if (BeginReply()) return ReplyDone(soap_closesock(this));
     // Read as an element only: what follows the response in the body is
     // skipped unread (soap_get would read it by its name).
     response->soap_in(this, responseTag, nullptr);
-    return EndReply();
+    return ReplyDone(EndReply());
   }
 
  private:
@@ -67,12 +69,19 @@ class KvProxyBase : public soap {
   int EndReply();
   int CheckLength();
   int ClassifyFault(int result);
+  // The reply's XML text passes through textFilter_ (see ReplyTextFilter.h).
+  int StartTextFilter();
+  int ReplyDone(int result);
+  static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
   ULONG64 headBytes_ = 0;
   bool plainBody_ = false;  // neither chunked nor compressed, with a length
+  ReplyTextFilter textFilter_;
+  BufferedBody bufferedBody_;
+  friend BufferedBody &BufferedBodyOf(struct soap *engine);
 };
 
 }  // namespace kv::wire
