@@ -67,10 +67,10 @@ std::string Redirect(const std::string &location) {
 class TaskQueue {
  public:
   void Post(std::function<void()> task) {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      tasks_.push_back(std::move(task));
-    }
+    // Notified under the lock: the test may pump the task and destroy the
+    // queue as soon as the lock is released.
+    std::lock_guard<std::mutex> lock(mutex_);
+    tasks_.push_back(std::move(task));
     changed_.notify_all();
   }
   /// Whether `n` tasks were queued before the guard ran out (a hang guard,
