@@ -34,7 +34,10 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   mode = omode;
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
+  frame_.Attach(this);
 }
+
+HttpFrame &FrameOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->frame_; }
 
 void KvProxyBase::soap_noheader() { header = nullptr; }
 
@@ -56,20 +59,14 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 
 int KvProxyBase::BeginReply() {
   if (soap_begin_recv(this)) return error;
-  // Bytes of the reply head: all received so far but the body in the buffer.
-  headBytes_ = count - (buflen - bufidx);
-  plainBody_ = length > 0 && (imode & SOAP_IO) != SOAP_IO_CHUNK && zlib_in == SOAP_ZLIB_NONE;
   return soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this);
 }
 
-// The runtime reads a plain reply to its end whatever its Content-Length
-// says; a body longer or shorter than announced is a broken reply.
-int KvProxyBase::CheckLength() {
-  if (!plainBody_) return SOAP_OK;
-  while (count - headBytes_ < length && soap_getchar(this) != static_cast<soap_wchar>(EOF)) {
-  }
-  if (count - headBytes_ == length) return SOAP_OK;
-  return soap_set_receiver_error(this, "Broken reply", "The HTTP body differs from its Content-Length", SOAP_LENGTH);
+// Ends a reply that failed to read; a body cut short of its frame is a
+// broken reply whatever the parser made of it.
+int KvProxyBase::Abandon() {
+  if (frame_.Short()) frame_.ReportShort(this);
+  return soap_closesock(this);
 }
 
 // Reads the rest of the reply once the response element was tried. Another
@@ -77,8 +74,9 @@ int KvProxyBase::CheckLength() {
 // empty body is SOAP_NO_TAG.
 int KvProxyBase::EndReply() {
   if (error) {
-    if (error != SOAP_TAG_MISMATCH || level != 2) return soap_closesock(this);
+    if (error != SOAP_TAG_MISMATCH || level != 2) return Abandon();
     int result = ClassifyFault(soap_recv_fault(this, 0));
+    if (frame_.Short()) return frame_.ReportShort(this);
     if (result == SOAP_CLI_FAULT || result == SOAP_SVR_FAULT || result == SOAP_MUSTUNDERSTAND ||
         result == SOAP_VERSIONMISMATCH || result == SOAP_FAULT)
       return result;
@@ -87,7 +85,8 @@ int KvProxyBase::EndReply() {
     return error = SOAP_TAG_MISMATCH;
   }
   // Whether or not the ends read cleanly, closing returns the engine's error.
-  (void)(soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this) || CheckLength());
+  if (soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this)) return Abandon();
+  frame_.Finish(this);
   return soap_closesock(this);
 }
 

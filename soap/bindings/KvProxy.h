@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iosfwd>
 
+#include "HttpFrame.h"
 #include "soapH.h"
 
 namespace kv::wire {
@@ -51,10 +52,11 @@ class KvProxyBase : public soap {
   int Call(int (*send)(struct soap *, const char *, const char *, Request *), Request *request,
            Response *response, const char *responseTag) {
     if (!soap_endpoint) soap_endpoint = defaultEndpoint_;
+    frame_.StartCall(this);
     if (send(this, soap_endpoint, "", request)) return error;
     if (!response) return soap_closesock(this);
     response->soap_default(this);
-    if (BeginReply()) return soap_closesock(this);
+    if (BeginReply()) return Abandon();
     response->soap_get(this, responseTag, nullptr);
     return EndReply();
   }
@@ -62,14 +64,15 @@ class KvProxyBase : public soap {
  private:
   int BeginReply();
   int EndReply();
-  int CheckLength();
+  int Abandon();
   int ClassifyFault(int result);
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
-  ULONG64 headBytes_ = 0;
-  bool plainBody_ = false;  // neither chunked nor compressed, with a length
+  HttpFrame frame_;
+
+  friend HttpFrame &FrameOf(struct soap *engine);
 };
 
 }  // namespace kv::wire
