@@ -54,7 +54,8 @@ void HttpFrame::Attach(struct soap *engine) {
 
 void HttpFrame::StartCall(struct soap *engine) {
   kind_ = Kind::kHead;
-  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = false;
+  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = headCut_ = false;
+  bodyBytes_ = headBytes_ = 0;
   hasDeadline_ = engine->transfer_timeout != 0;
   if (hasDeadline_) {
     long long us = engine->transfer_timeout > 0 ? 1000000LL * engine->transfer_timeout
@@ -66,8 +67,10 @@ void HttpFrame::StartCall(struct soap *engine) {
 int HttpFrame::ParseHook(struct soap *engine) {
   HttpFrame &frame = FrameOf(engine);
   frame.kind_ = Kind::kHead;
-  frame.hasLength_ = frame.chunked_ = false;
+  frame.hasLength_ = frame.chunked_ = frame.headCut_ = false;
   int result = frame.parse_(engine);
+  // The runtime takes the end of the input for the end of the head.
+  if (frame.headCut_) return engine->error = SOAP_EOF;
   frame.BeginBody(engine);
   return result;
 }
@@ -84,7 +87,8 @@ int HttpFrame::HeaderHook(struct soap *engine, const char *key, const char *valu
 }
 
 void HttpFrame::BeginBody(struct soap *engine) {
-  received_ = 0;
+  received_ = bodyBytes_ = 0;
+  ended_ = false;
   done_ = short_ = false;
   size_t buffered = engine->buflen > engine->bufidx ? engine->buflen - engine->bufidx : 0;
   if (chunked_) {
@@ -97,15 +101,16 @@ void HttpFrame::BeginBody(struct soap *engine) {
     kind_ = Kind::kLength;
     if (buffered >= length_) {
       engine->buflen = engine->bufidx + static_cast<size_t>(length_);
-      received_ = length_;
+      received_ = bodyBytes_ = length_;
       left_ = 0;
       done_ = true;
     } else {
-      received_ = buffered;
+      received_ = bodyBytes_ = buffered;
       left_ = length_ - buffered;
     }
   } else {
     kind_ = Kind::kUntilClose;
+    bodyBytes_ = buffered;
   }
 }
 
@@ -140,6 +145,7 @@ size_t HttpFrame::ScanChunks(const char *data, size_t size) {
       case Chunk::kData: {
         std::uint64_t take = std::min<std::uint64_t>(chunkLeft_, size - i);
         chunkLeft_ -= take;
+        bodyBytes_ += take;
         i += static_cast<size_t>(take) - 1;
         if (chunkLeft_ == 0) chunk_ = Chunk::kDataEnd;
         break;
@@ -179,9 +185,18 @@ size_t HttpFrame::RecvRaw(struct soap *engine, char *buf, size_t size) {
 size_t HttpFrame::RecvHook(struct soap *engine, char *buf, size_t size) {
   HttpFrame &frame = FrameOf(engine);
   switch (frame.kind_) {
-    case Kind::kHead:
-    case Kind::kUntilClose:
-      return frame.RecvRaw(engine, buf, size);
+    case Kind::kHead: {
+      size_t n = frame.RecvRaw(engine, buf, size);
+      frame.headBytes_ += n;
+      if (n == 0 && frame.headBytes_ > 0) frame.headCut_ = true;
+      return n;
+    }
+    case Kind::kUntilClose: {
+      size_t n = frame.RecvRaw(engine, buf, size);
+      frame.bodyBytes_ += n;
+      frame.ended_ = n == 0;
+      return n;
+    }
     case Kind::kLength: {
       if (frame.left_ == 0) return 0;
       size_t n = frame.RecvRaw(engine, buf, static_cast<size_t>(std::min<std::uint64_t>(size, frame.left_)));
@@ -191,6 +206,7 @@ size_t HttpFrame::RecvHook(struct soap *engine, char *buf, size_t size) {
       }
       frame.left_ -= n;
       frame.received_ += n;
+      frame.bodyBytes_ += n;
       frame.done_ = frame.left_ == 0;
       return n;
     }
@@ -205,6 +221,13 @@ size_t HttpFrame::RecvHook(struct soap *engine, char *buf, size_t size) {
     }
   }
   return 0;
+}
+
+bool HttpFrame::BodyEmpty(struct soap *engine) {
+  char first[512];
+  while (bodyBytes_ == 0 && !done_ && !short_ && !ended_ && RecvHook(engine, first, sizeof first) > 0) {
+  }
+  return bodyBytes_ == 0 && !short_;
 }
 
 int HttpFrame::Finish(struct soap *engine) {

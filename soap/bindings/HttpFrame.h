@@ -27,6 +27,12 @@ class HttpFrame {
   int Finish(struct soap *engine);
   /// True when the body ended before its frame was whole.
   bool Short() const { return short_; }
+  /// True when the connection ended after the first bytes of the HTTP
+  /// head and before it was whole.
+  bool HeadCut() const { return headCut_; }
+  /// True when the body holds no byte; reads until its first byte, the
+  /// end of its frame or the close.
+  bool BodyEmpty(struct soap *engine);
   /// True when the call's deadline ended a wait for bytes.
   bool DeadlineReached() const { return deadlineReached_; }
   /// Sets the engine's error to SOAP_LENGTH with a fault saying how the
@@ -62,6 +68,10 @@ class HttpFrame {
   Chunk chunk_ = Chunk::kSize;
   std::uint64_t chunkLeft_ = 0;
   int chunkDigits_ = 0;
+  std::uint64_t bodyBytes_ = 0;  // body bytes seen (data of chunks)
+  std::uint64_t headBytes_ = 0;
+  bool headCut_ = false;
+  bool ended_ = false;  // a read of the body gave nothing more
   bool done_ = false;  // the frame is whole
   bool short_ = false;
   bool deadlineReached_ = false;

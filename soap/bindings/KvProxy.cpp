@@ -1,5 +1,7 @@
 #include "KvProxy.h"
 
+#include "HttpStatus.h"
+
 #include <sys/mman.h>
 
 #include <cstring>
@@ -59,13 +61,19 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 
 int KvProxyBase::BeginReply() {
   if (soap_begin_recv(this)) return error;
+  // The runtime would take another document for a body without envelope.
+  if (soap_peek_element(this) || soap_match_tag(this, tag, "SOAP-ENV:Envelope"))
+    return frame_.Short() ? error : NotAnEnvelope(this, frame_);
   return soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this);
 }
 
 // Ends a reply that failed to read; a body cut short of its frame is a
 // broken reply whatever the parser made of it.
 int KvProxyBase::Abandon() {
-  if (frame_.Short()) frame_.ReportShort(this);
+  if (frame_.Short())
+    frame_.ReportShort(this);
+  else
+    StatusFault(this, frame_);
   return soap_closesock(this);
 }
 
