@@ -19,6 +19,7 @@
 #include "HoleResultFixture.h"
 #include "LoopbackServer.h"
 #include "Namespaces.h"
+#include "TypeNames.h"
 #include "WireIo.h"
 #include "catalogue/ServClasses.h"
 #include "keel/web/WebSession.h"
@@ -40,6 +41,7 @@ std::string Reply(int records) {
   struct soap engine;
   soap_init(&engine);
   soap_set_namespaces(&engine, kv::wire::NamespacesOf("HOLERESULT"));
+  kv::wire::UseWireTypeNames(&engine);
   engine.omode |= SOAP_C_UTFSTRING;
   std::string xml = kv::test::WriteElement(&engine, response, "HOLERESULT:findHoleResultsResponse");
   soap_destroy(&engine);

@@ -24,6 +24,7 @@
 #include "KvWebServiceManager.h"
 #include "Proxies.h"
 #include "keel/web/AppWebServiceMgr.h"
+#include "managers/ManagerTable.h"
 #include "wrench/LogMsg.h"
 #include "wrench/TextConvert.h"
 

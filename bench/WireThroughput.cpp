@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Namespaces.h"
+#include "TypeNames.h"
 #include "Proxies.h"
 #include "HoleResultFixture.h"
 #include "WireIo.h"
@@ -35,6 +36,7 @@ int main(int argc, char **argv) {
   for (int round = 0; round < rounds; ++round) {
     struct soap engine;
     soap_init(&engine);
+    kv::wire::UseWireTypeNames(&engine);
     soap_set_namespaces(&engine, kv::wire::NamespacesOf("HOLERESULT"));
     engine.imode |= SOAP_C_UTFSTRING;
     engine.omode |= SOAP_C_UTFSTRING;

@@ -12,6 +12,8 @@ trap 'tests/peer/stop.sh "$state" || true; rm -rf "$state"' EXIT
 tests/peer/start.sh "$state"
 peer="127.0.0.1:$(cat "$state/peer.port")"
 
+echo "== test server: calls per second (its own server, 8 clients)"
+node bench/PeerRate.js 4000 8
 echo "== wire: write and read 10,000 hole results"
 "$build"/bench/kv_bench_wire
 echo "== runner: resident memory over 10,000 runs"

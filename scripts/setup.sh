@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make pkg-config gsoap libgsoap-dev libssl-dev zlib1g-dev libboost-dev
-          libjsoncpp-dev libpugixml-dev libxml2-utils python3-lxml libgtest-dev libgmock-dev libbenchmark-dev
+          libjsoncpp-dev libpugixml-dev liburiparser-dev libxml2-utils python3-lxml libgtest-dev libgmock-dev libbenchmark-dev
           clang-14 libclang-rt-14-dev valgrind)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 // The nine web-service managers, their observer interfaces and the result
-// holders they hand out.
+// holders they hand out. How the calls work: managers/ManagerCalls.h.
 #pragma once
 
 #include "managers/ClashResultRelatedMgr.h"

@@ -57,6 +57,11 @@ void CWinApp::ParseCommandLine(CCommandLineInfo &info) {
   }
 }
 
+void CWinApp::LoadStdProfileSettings(UINT maxFiles) {
+  recentFiles_ = maxFiles;
+  KVUI::TracePlatformCall(L"LoadStdProfileSettings " + std::to_wstring(maxFiles));
+}
+
 BOOL CBCGPWinApp::InitContextMenuManager() {
   KVUI::TracePlatformCall(L"InitContextMenuManager");
   return TRUE;

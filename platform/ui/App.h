@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/Toolkit.h"
 #include "ui/Wnd.h"
+
+/// Restart-manager support: every aspect.
+constexpr DWORD AFX_RESTART_MANAGER_SUPPORT_ALL_ASPECTS = 0x3F;
 
 /// The parsed command line: the first plain argument is the file name.
 class CCommandLineInfo {
@@ -61,7 +65,7 @@ class CWinApp : public CWinThread {
   /// Parses the program's arguments into `info`.
   void ParseCommandLine(CCommandLineInfo &info);
   /// Remembers the recent-file list length (recorded).
-  void LoadStdProfileSettings(UINT maxFiles = 4) { recentFiles_ = maxFiles; }
+  void LoadStdProfileSettings(UINT maxFiles = 4);
   /// The length given to LoadStdProfileSettings.
   UINT GetRecentFileCount() const { return recentFiles_; }
 
@@ -81,6 +85,8 @@ class CBCGPWinApp : public CWinApp {
   BOOL InitKeyboardManager();
   BOOL InitTooltipManager();
   void EnableTaskBarInteraction(BOOL enable = TRUE);
+  /// The tooltip manager (after InitTooltipManager).
+  CBCGPTooltipManager *GetTooltipManager() { return ::GetTooltipManager(); }
   /// Whether task-bar interaction is on.
   BOOL IsTaskBarInteractionEnabled() const { return taskBar_; }
 

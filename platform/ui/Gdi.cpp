@@ -46,6 +46,11 @@ CFont *CDC::SelectObject(CFont *font) {
 
 CSize CDC::GetTextExtent(const std::wstring &text) const { return KVUI::MeasureText(text); }
 
+CSize CDC::GetTextExtent(const wchar_t *text, int count) const {
+  if (!text || count <= 0) return KVUI::MeasureText(L"");
+  return KVUI::MeasureText(std::wstring(text, size_t(count)));
+}
+
 BOOL GetTextExtentPoint32W(HDC dc, const wchar_t *text, int count, LPSIZE size) {
   {
     std::lock_guard<std::mutex> g(g_lock);

@@ -33,6 +33,8 @@ class CDC {
   CFont *SelectObject(CFont *font);
   /// The extent of `text` in the selected font.
   CSize GetTextExtent(const std::wstring &text) const;
+  /// The extent of the first `count` characters of `text`.
+  CSize GetTextExtent(const wchar_t *text, int count) const;
   operator HDC() const { return m_hDC; }
 
  private:

@@ -29,6 +29,8 @@ bool IsUiThread();
 /// Reports `what` through the assertion handler when called off the
 /// user-interface thread.
 void AssertUiThread(const char *what);
+/// Asserts that the enclosing function runs on the user-interface thread.
+#define KVUI_ASSERT_UI_THREAD() ::KVUI::AssertUiThread(__func__)
 /// Replaces the handler of a failed AssertUiThread (default: message on
 /// standard error, then abort); an empty function restores the default.
 void SetAssertHandler(std::function<void(const char *what)> handler);

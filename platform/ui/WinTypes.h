@@ -131,7 +131,8 @@ class CString : public std::wstring {
   void Empty() { clear(); }
   const wchar_t *GetString() const { return c_str(); }
   operator const wchar_t *() const { return c_str(); }
-  /// The text as printf-formatted with `fmt`.
+  /// The text as printf-formatted with `fmt`; as in the program's platform,
+  /// %s and %c take wide text and characters, %S and %C narrow ones.
   void Format(const wchar_t *fmt, ...);
   /// Loads string `id` of the program's resources; FALSE when there is none.
   BOOL LoadString(UINT id);

@@ -100,6 +100,7 @@ BOOL CWnd::DestroyWindow() {
   if (g_active == this) g_active = nullptr;
   if (g_focus == this) g_focus = nullptr;
   Detach();
+  PostNcDestroy();  // may delete this
   return TRUE;
 }
 
@@ -229,6 +230,17 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd *parent) {
   return TRUE;
 }
 
+CWnd *CWnd::GetForegroundWindow() { return g_foreground; }
+CWnd *CWnd::GetActiveWindow() { return g_active; }
+CWnd *CWnd::GetFocus() { return g_focus; }
+
+CDC *CWnd::GetDC() { return new CClientDC(this); }
+
+int CWnd::ReleaseDC(CDC *dc) {
+  delete dc;
+  return 1;
+}
+
 CWnd *CWnd::GetDlgItem(int id) const {
   for (CWnd *c : children_)
     if (c->id_ == id) return c;
@@ -318,7 +330,7 @@ CFrameWnd::~CFrameWnd() {
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT &) { return TRUE; }
 
-BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, void *) {
+BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd *parent, CCreateContext *) {
   CREATESTRUCT cs;
   cs.style = style;
   if (!PreCreateWindow(cs)) return FALSE;

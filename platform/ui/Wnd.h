@@ -8,6 +8,8 @@
 
 #include "ui/Object.h"
 
+class CDC;
+
 /// A window of the model.
 class CWnd : public CCmdTarget {
  public:
@@ -26,7 +28,7 @@ class CWnd : public CCmdTarget {
   virtual BOOL DestroyWindow();
   /// The live window of `h`, or null.
   static CWnd *FromHandle(HWND h);
-  /// The handle, or null for a null or uncreated window.
+  /// The handle, or null for an uncreated window.
   HWND GetSafeHwnd() const { return m_hWnd; }
   /// True while the window exists.
   BOOL IsWindow() const { return m_hWnd != nullptr; }
@@ -72,6 +74,13 @@ class CWnd : public CCmdTarget {
   BOOL ModifyStyle(DWORD remove, DWORD add);
   /// Marks the window for repainting (counted, nothing is drawn).
   void Invalidate(BOOL erase = TRUE) { (void)erase, ++invalidations_; }
+  /// Marks `rect` (null: the whole client area) for repainting (counted).
+  void InvalidateRect(LPCRECT rect, BOOL erase = TRUE) { (void)rect, Invalidate(erase); }
+  /// Repaints at once (counted as an invalidation).
+  BOOL RedrawWindow() {
+    Invalidate();
+    return TRUE;
+  }
   /// Number of Invalidate calls so far.
   int GetInvalidateCount() const { return invalidations_; }
   /// Nothing to paint in the model.
@@ -82,6 +91,14 @@ class CWnd : public CCmdTarget {
   CWnd *SetActiveWindow();
   /// Gives the window the keyboard focus; returns the former focus window.
   CWnd *SetFocus();
+  /// The foreground, active and focus windows, or null.
+  static CWnd *GetForegroundWindow();
+  static CWnd *GetActiveWindow();
+  static CWnd *GetFocus();
+  /// A device context of the client area, to be given back with ReleaseDC.
+  CDC *GetDC();
+  /// Gives back (deletes) a device context of GetDC; 1.
+  int ReleaseDC(CDC *dc);
 
   // Messages. SendMessage runs the handler now; PostMessage queues the
   // message on the user-interface thread's queue (from any thread).
@@ -121,6 +138,9 @@ class CWnd : public CCmdTarget {
  protected:
   /// Called before the window and its children lose their handles.
   virtual void OnDestroyWindow() {}
+  /// Called last when the window has been destroyed (a window allocated
+  /// with new that is never deleted otherwise may delete itself here).
+  virtual void PostNcDestroy() {}
   /// Takes the kind-specific state (check, items) of the control `from`.
   virtual void CopyControlState(const CWnd &from) { (void)from; }
 
@@ -166,6 +186,9 @@ class CWnd : public CCmdTarget {
   std::vector<CWnd *> children_;
 };
 
+/// What a frame is created with (documents and views: unused here).
+struct CCreateContext;
+
 /// A view: the window that shows a document or the 3D scene.
 class CView : public CWnd {
   DECLARE_DYNAMIC(CView)
@@ -181,7 +204,7 @@ class CFrameWnd : public CWnd {
   /// Creates the frame as a top-level window whose title is string
   /// `resourceId` (empty when the program has no such string).
   virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                         CWnd *parent = nullptr, void *context = nullptr);
+                         CWnd *parent = nullptr, CCreateContext *context = nullptr);
   /// Called before creation; FALSE refuses it.
   virtual BOOL PreCreateWindow(CREATESTRUCT &cs);
   /// Sets the classic menu bar (the model keeps only whether there is one).

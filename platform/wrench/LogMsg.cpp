@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cwchar>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -89,8 +91,33 @@ class LogFile {
 
 }  // namespace
 
+std::wstring CLogMsg::OneLine(const std::wstring &text) {
+  const size_t kept = std::min(text.size(), kMaxLoggedChars);
+  std::wstring line;
+  line.reserve(kept + 16);
+  for (size_t i = 0; i < kept; ++i) {
+    const wchar_t c = text[i];
+    switch (c) {
+      case L'\r': line += L"\\r"; continue;
+      case L'\n': line += L"\\n"; continue;
+      case L'\t': line += L"\\t"; continue;
+      default: break;
+    }
+    // C0, DEL, C1 and the Unicode line and paragraph separators.
+    if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029) {
+      wchar_t escape[8];
+      std::swprintf(escape, 8, c <= 0xff && c < 0x80 ? L"\\x%02x" : L"\\u%04x", static_cast<unsigned>(c));
+      line += escape;
+    } else {
+      line += c;
+    }
+  }
+  if (kept < text.size()) line += L"... (cut: " + std::to_wstring(text.size()) + L" characters)";
+  return line;
+}
+
 void CLogMsg::LogMsg(loglv level, const wchar_t *text) {
-  LogFile::Instance().Write(static_cast<int>(level), ConvertGBKToUtf8(text ? text : L""));
+  LogFile::Instance().Write(static_cast<int>(level), ConvertGBKToUtf8(OneLine(text ? text : L"")));
 }
 
 void CLogMsg::SetInstallRoot(const std::string &dir) { LogFile::Instance().SetRoot(dir); }

@@ -1,5 +1,8 @@
 // The client's log: one UTF-8 line per entry in "log/log.log" under the
 // installation root. Safe to call from any thread; entries keep call order.
+// An entry is always one line: control characters of the text are written
+// as escapes ("\r", "\n", "\t", "\x1b", "\u0085", ...), and a text longer
+// than kMaxLoggedChars is cut there and says how long it was.
 #pragma once
 
 #include <string>
@@ -18,7 +21,11 @@ enum loglv {
 
 class CLogMsg {
  public:
-  /// Appends one entry: time stamp, level and the text as UTF-8.
+  /// Characters of one entry's text that are written.
+  static constexpr size_t kMaxLoggedChars = 4096;
+
+  /// Appends one entry: time stamp, level and the text as UTF-8, made one
+  /// line (see above).
   static void LogMsg(loglv level, const wchar_t *text);
 
   /// The directory under which "log/log.log" is kept. Defaults to
@@ -28,6 +35,8 @@ class CLogMsg {
   static std::string GetInstallRoot();
   /// Full path of the log file under the current root.
   static std::string GetLogPath();
+  /// `text` as an entry writes it: control characters escaped, cut.
+  static std::wstring OneLine(const std::wstring &text);
 };
 
 }  // namespace WRENCH

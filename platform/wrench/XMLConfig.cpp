@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -14,8 +15,22 @@
 namespace WRENCH {
 namespace {
 
+// Whether `name` can be written as an element name (ASCII letters, digits,
+// '_', '-', '.', not first a digit, '-' or '.'; other characters beyond
+// ASCII pass).
+bool IsElementName(const std::string &name) {
+  if (name.empty()) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    bool letter = std::isalpha(c) || c == '_' || c >= 0x80;
+    bool later = std::isdigit(c) || c == '-' || c == '.';
+    if (!(letter || (i > 0 && later))) return false;
+  }
+  return true;
+}
+
 // The element names of an absolute path; empty when the path is not one
-// ("", "/", "a/b", "/a//b").
+// ("", "/", "a/b", "/a//b", "/a b").
 std::vector<std::string> SplitKey(const std::wstring &key) {
   std::vector<std::string> parts;
   if (key.size() < 2 || key[0] != L'/') return {};
@@ -25,6 +40,7 @@ std::vector<std::string> SplitKey(const std::wstring &key) {
     if (end == std::wstring::npos) end = key.size();
     if (end == start) return {};
     parts.push_back(ConvertGBKToUtf8(key.substr(start, end - start)));
+    if (!IsElementName(parts.back())) return {};
     start = end + 1;
   }
   return parts;
@@ -50,8 +66,12 @@ CXMLConfig::CXMLConfig(const std::wstring &path) : path_(path) {}
 int CXMLConfig::GetXmlInt(const std::wstring &key) {
   std::vector<std::string> parts = SplitKey(key);
   if (parts.empty()) return 0;
+  const std::string file = ConvertGBKToUtf8(path_);
+  std::error_code error;
+  // pugixml would read a directory as a file of absurd size.
+  if (!std::filesystem::is_regular_file(file, error)) return 0;
   pugi::xml_document doc;
-  if (!doc.load_file(ConvertGBKToUtf8(path_).c_str())) return 0;
+  if (!doc.load_file(file.c_str())) return 0;
   pugi::xml_node node = doc;
   for (const std::string &part : parts) {
     node = node.child(part.c_str());
@@ -68,11 +88,15 @@ bool CXMLConfig::WriteXmlInt(int value, const std::wstring &key) {
   pugi::xml_document doc;
   std::error_code error;
   if (std::filesystem::exists(file, error)) {
+    if (!std::filesystem::is_regular_file(file, error)) return false;
     // A file with no element yet (empty) is taken as it is; any other
     // parse failure keeps the file untouched.
     pugi::xml_parse_result parsed = doc.load_file(file.c_str());
     if (!parsed && parsed.status != pugi::status_no_document_element) return false;
   }
+  // A document of another root element is not ours to extend.
+  pugi::xml_node root = doc.document_element();
+  if (root && parts[0] != root.name()) return false;
   pugi::xml_node node = doc;
   for (const std::string &part : parts) {
     pugi::xml_node child = node.child(part.c_str());
@@ -80,7 +104,9 @@ bool CXMLConfig::WriteXmlInt(int value, const std::wstring &key) {
     if (!child) return false;
     node = child;
   }
-  // The element holds the number alone.
+  // The element holds the number alone; one that holds elements is left
+  // whole.
+  if (node.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; })) return false;
   while (node.first_child()) node.remove_child(node.first_child());
   node.append_child(pugi::node_pcdata).set_value(std::to_string(value).c_str());
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "TypeNames.h"
+
 namespace kv::wire {
 
 KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
@@ -36,6 +38,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   mode = omode;
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
+  UseWireTypeNames(this);
   frame_.Attach(this);
 }
 
@@ -60,6 +63,9 @@ char *KvProxyBase::soap_sprint_fault(char *buf, size_t len) {
 }
 
 int KvProxyBase::BeginReply() {
+  // Replies are plain trees: id and href attributes are not multi-reference
+  // links, so an element nobody asked for is skipped, never read by its name.
+  imode |= SOAP_XML_TREE;
   if (soap_begin_recv(this)) return error;
   // The runtime would take another document for a body without envelope.
   if (soap_peek_element(this) || soap_match_tag(this, tag, "SOAP-ENV:Envelope"))

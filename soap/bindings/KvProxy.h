@@ -57,7 +57,9 @@ class KvProxyBase : public soap {
     if (!response) return soap_closesock(this);
     response->soap_default(this);
     if (BeginReply()) return Abandon();
-    response->soap_get(this, responseTag, nullptr);
+    // Read as an element only: what follows the response in the body is
+    // skipped unread (soap_get would read it by its name).
+    response->soap_in(this, responseTag, nullptr);
     return EndReply();
   }
 

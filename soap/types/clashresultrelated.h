@@ -23,7 +23,7 @@ class CLASHRESULTRELATED__moxFileAttribute
 {
   public:
     std::string *md5;
-    LONG64 *size;
+    xsd__long *size;
     std::string *uuid;
     struct soap *soap;
 };
@@ -31,8 +31,8 @@ class CLASHRESULTRELATED__moxFileAttribute
 class CLASHRESULTRELATED__clashResultUnique
 {
   public:
-    int *belongTo;
-    int *wsid;
+    xsd__int *belongTo;
+    xsd__int *wsid;
     struct soap *soap;
 };
 
@@ -40,7 +40,7 @@ class CLASHRESULTRELATED__clashResultFloor : public CLASHRESULTRELATED__clashRes
 {
   public:
     std::string *majorFloor;
-    int *majorProject;
+    xsd__int *majorProject;
 };
 
 class CLASHRESULTRELATED__clashResultRemarks : public CLASHRESULTRELATED__clashResultUnique
@@ -54,7 +54,7 @@ class CLASHRESULTRELATED__clashResultDisposeState : public CLASHRESULTRELATED__c
 {
   public:
     std::string *clashId;
-    int *disposeState;
+    xsd__int *disposeState;
 };
 
 class CLASHRESULTRELATED__clashResultPicViewport : public CLASHRESULTRELATED__clashResultUnique
@@ -71,13 +71,13 @@ class CLASHRESULTRELATED__clashResult
     std::string *clashId;
     std::string *clashModel;
     std::string *clashPoint;
-    int *disposeState;
+    xsd__int *disposeState;
     std::string *lesserComp;
     std::string *lesserFloor;
-    int *lesserProject;
+    xsd__int *lesserProject;
     std::string *majorComp;
     std::string *majorFloor;
-    int *majorProject;
+    xsd__int *majorProject;
     CLASHRESULTRELATED__moxFileAttribute *picFile;
     std::string *remarks;
     std::string *viewport;
@@ -87,8 +87,8 @@ class CLASHRESULTRELATED__clashResult
 class CLASHRESULTRELATED__basicPage
 {
   public:
-    int currentPage;
-    int pageSize;
+    xsd__int currentPage;
+    xsd__int pageSize;
     struct soap *soap;
 };
 

@@ -18,8 +18,8 @@
 class CLASHRESULTVIEW__clashResultUnique
 {
   public:
-    int *belongTo;
-    int *wsid;
+    xsd__int *belongTo;
+    xsd__int *wsid;
     struct soap *soap;
 };
 
@@ -35,7 +35,7 @@ class CLASHRESULTVIEW__clashResultOverview : public CLASHRESULTVIEW__clashResult
   public:
     std::string *dateStamp;
     std::string *ruleId;
-    bool *unReleaseLock;
+    xsd__boolean *unReleaseLock;
 };
 
 class CLASHRESULTVIEW__getListClashResultFoor

@@ -26,7 +26,7 @@ class CLASHRULE__moxFileAttribute
 {
   public:
     std::string *md5;
-    LONG64 *size;
+    xsd__long *size;
     std::string *uuid;
     struct soap *soap;
 };
@@ -34,7 +34,7 @@ class CLASHRULE__moxFileAttribute
 class CLASHRULE__clashRule
 {
   public:
-    bool *isDefaultRule;
+    xsd__boolean *isDefaultRule;
     CLASHRULE__moxFileAttribute *ruleFile;
     std::string *ruleId;
     std::string *ruleName;

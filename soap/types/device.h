@@ -21,10 +21,10 @@
 class DEVICE__deviceAttribute
 {
   public:
-    LONG64 *height;
-    LONG64 *length;
-    LONG64 *rotation;
-    LONG64 *width;
+    xsd__long *height;
+    xsd__long *length;
+    xsd__long *rotation;
+    xsd__long *width;
     struct soap *soap;
 };
 
@@ -32,7 +32,7 @@ class DEVICE__moxFileAttribute
 {
   public:
     std::string *md5;
-    LONG64 *size;
+    xsd__long *size;
     std::string *uuid;
     struct soap *soap;
 };
@@ -44,7 +44,7 @@ class DEVICE__device4Add
     DEVICE__moxFileAttribute *deviceFile;
     std::string *deviceName;
     xsd__base64Binary *picFile;
-    LONG64 *picFileLength;
+    xsd__long *picFileLength;
     std::string *remarks;
     struct soap *soap;
 };
@@ -58,7 +58,7 @@ class DEVICE__device4Edit : public DEVICE__device4Add
 class DEVICE__device : public DEVICE__device4Edit
 {
   public:
-    bool *isDefaultDevice;
+    xsd__boolean *isDefaultDevice;
 };
 
 class DEVICE__devicePicFile
@@ -66,7 +66,7 @@ class DEVICE__devicePicFile
   public:
     std::string *deviceId;
     xsd__base64Binary *picFile;
-    LONG64 *picFileLength;
+    xsd__long *picFileLength;
     struct soap *soap;
 };
 

@@ -15,8 +15,8 @@
 class HOLECHECKSITUATION__affiliateQueryParam
 {
   public:
-    int *belongTo;
-    int *wsid;
+    xsd__int *belongTo;
+    xsd__int *wsid;
     struct soap *soap;
 };
 
@@ -25,7 +25,7 @@ class HOLECHECKSITUATION__holeCheckSituation : public HOLECHECKSITUATION__affili
   public:
     std::string *dateStamp;
     std::string *ruleId;
-    bool *unReleaseLock;
+    xsd__boolean *unReleaseLock;
 };
 
 class HOLECHECKSITUATION__getHoleCheckSitaution

@@ -25,7 +25,7 @@ class HOLERESULT__moxFileAttribute
 {
   public:
     std::string *md5;
-    LONG64 *size;
+    xsd__long *size;
     std::string *uuid;
     struct soap *soap;
 };
@@ -33,9 +33,9 @@ class HOLERESULT__moxFileAttribute
 class HOLERESULT__point
 {
   public:
-    double x;
-    double y;
-    double z;
+    xsd__double x;
+    xsd__double y;
+    xsd__double z;
     struct soap *soap;
 };
 
@@ -50,16 +50,16 @@ class HOLERESULT__direction
 class HOLERESULT__elevation
 {
   public:
-    double *bottom;
-    double *top;
+    xsd__double *bottom;
+    xsd__double *top;
     struct soap *soap;
 };
 
 class HOLERESULT__basicPage
 {
   public:
-    int currentPage;
-    int pageSize;
+    xsd__int currentPage;
+    xsd__int pageSize;
     struct soap *soap;
 };
 
@@ -68,18 +68,18 @@ class HOLERESULT__holeResult
   public:
     HOLERESULT__point *clashPoint;
     HOLERESULT__direction *directionVector;
-    int *disposeState;
+    xsd__int *disposeState;
     HOLERESULT__elevation *elevation;
     std::string *holeId;
     HOLERESULT__point *holePoint;
-    int *holeShape;
-    int *holeType;
+    xsd__int *holeShape;
+    xsd__int *holeType;
     std::string *majorComp;
     std::string *majorFloor;
-    int *majorProject;
+    xsd__int *majorProject;
     std::string *minorComp;
     std::string *minorFloor;
-    int *minorProject;
+    xsd__int *minorProject;
     HOLERESULT__point *normalVector;
     HOLERESULT__moxFileAttribute *picFile;
     HOLERESULT__direction *pipelineVector;
@@ -92,8 +92,8 @@ class HOLERESULT__holeResult
 class HOLERESULT__affiliateQueryParam
 {
   public:
-    int *belongTo;
-    int *wsid;
+    xsd__int *belongTo;
+    xsd__int *wsid;
     struct soap *soap;
 };
 
@@ -116,7 +116,7 @@ class HOLERESULT__holeResultDigState : public HOLERESULT__affiliateQueryParam
 {
   public:
     std::string *holeId;
-    int *state;
+    xsd__int *state;
 };
 
 class HOLERESULT__holeResultHoleSize : public HOLERESULT__affiliateQueryParam
@@ -130,14 +130,14 @@ class HOLERESULT__holeResultState : public HOLERESULT__affiliateQueryParam
 {
   public:
     std::string *holeId;
-    int *state;
+    xsd__int *state;
 };
 
 class HOLERESULT__holeResultFloor : public HOLERESULT__affiliateQueryParam
 {
   public:
     std::string *majorFloor;
-    int *majorProject;
+    xsd__int *majorProject;
 };
 
 class HOLERESULT__changeHoleResultRemarks

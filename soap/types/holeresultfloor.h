@@ -16,8 +16,8 @@
 class HOLERESULTFLOOR__affiliateQueryParam
 {
   public:
-    int *belongTo;
-    int *wsid;
+    xsd__int *belongTo;
+    xsd__int *wsid;
     struct soap *soap;
 };
 

@@ -20,7 +20,7 @@ class HOLERULE__moxFileAttribute
 {
   public:
     std::string *md5;
-    LONG64 *size;
+    xsd__long *size;
     std::string *uuid;
     struct soap *soap;
 };
@@ -37,7 +37,7 @@ class HOLERULE__holeRuleEdit
 class HOLERULE__holeRule
 {
   public:
-    bool *isDefaultRule;
+    xsd__boolean *isDefaultRule;
     HOLERULE__moxFileAttribute *ruleFile;
     std::string *ruleId;
     std::string *ruleName;

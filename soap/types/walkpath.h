@@ -18,11 +18,11 @@
 class WALKPATH__path4Add
 {
   public:
-    int *belongTo;
+    xsd__int *belongTo;
     std::string *deviceId;
     std::string *pathName;
     xsd__base64Binary *pathdata;
-    int *wsid;
+    xsd__int *wsid;
     struct soap *soap;
 };
 
@@ -54,8 +54,8 @@ class WALKPATH__removePathResponse
 class WALKPATH__listPath
 {
   public:
-    int *id;
-    int *belongTo;
+    xsd__int *id;
+    xsd__int *belongTo;
     struct soap *soap;
 };
 

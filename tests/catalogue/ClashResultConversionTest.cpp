@@ -39,13 +39,13 @@ TEST(ClashResultConversion, WritesRequests) {
                                                                List({Make(StClashResultRemarks{1, 2, L"c1", L"已处理"}),
                                                                      Make(StClashResultRemarks{})})),
        "<CLASHRESULTRELATED:setResultRemarks>"
-       "<remarks><belongTo>1</belongTo><wsid>2</wsid><clashId>c1</clashId><remarks>已处理</remarks></remarks>"
-       "<remarks><belongTo>0</belongTo><wsid>0</wsid><clashId/><remarks/></remarks>"
+       "<remarks xsi:type=\"CLASHRESULTRELATED:clashResultRemarks\"><belongTo>1</belongTo><wsid>2</wsid><clashId>c1</clashId><remarks>已处理</remarks></remarks>"
+       "<remarks xsi:type=\"CLASHRESULTRELATED:clashResultRemarks\"><belongTo>0</belongTo><wsid>0</wsid><clashId/><remarks/></remarks>"
        "</CLASHRESULTRELATED:setResultRemarks>"},
       {"dispose states",
        Writes<CLASHRESULTRELATED__setResultDisposeState>("CLASHRESULTRELATED", "setResultDisposeState",
                                                          List({Make(StClashResultDisposeState{1, 2, L"c1", 0})})),
-       "<CLASHRESULTRELATED:setResultDisposeState><disposeStates><belongTo>1</belongTo><wsid>2</wsid>"
+       "<CLASHRESULTRELATED:setResultDisposeState><disposeStates xsi:type=\"CLASHRESULTRELATED:clashResultDisposeState\"><belongTo>1</belongTo><wsid>2</wsid>"
        "<clashId>c1</clashId><disposeState>0</disposeState></disposeStates>"
        "</CLASHRESULTRELATED:setResultDisposeState>"},
       {"pictures with and without file",
@@ -53,13 +53,13 @@ TEST(ClashResultConversion, WritesRequests) {
            "CLASHRESULTRELATED", "setResultPicViewport",
            List({withFile, Make(StClashResultPicViewport{0, 0, L"c2", nullptr, L""})})),
        "<CLASHRESULTRELATED:setResultPicViewport>"
-       "<picViewport><belongTo>1</belongTo><wsid>2</wsid><clashId>c1</clashId>"
+       "<picViewport xsi:type=\"CLASHRESULTRELATED:clashResultPicViewport\"><belongTo>1</belongTo><wsid>2</wsid><clashId>c1</clashId>"
        "<picFile><md5>m</md5><size>4294967296</size><uuid>u</uuid></picFile><viewport>v</viewport></picViewport>"
-       "<picViewport><belongTo>0</belongTo><wsid>0</wsid><clashId>c2</clashId><viewport/></picViewport>"
+       "<picViewport xsi:type=\"CLASHRESULTRELATED:clashResultPicViewport\"><belongTo>0</belongTo><wsid>0</wsid><clashId>c2</clashId><viewport/></picViewport>"
        "</CLASHRESULTRELATED:setResultPicViewport>"},
       {"floors", Writes<CLASHRESULTRELATED__removeFloorClashResult>(
                      "CLASHRESULTRELATED", "removeFloorClashResult", List({Make(StClashResultFloor{1, 2, L"F1", 5})})),
-       "<CLASHRESULTRELATED:removeFloorClashResult><clashResultFloors><belongTo>1</belongTo><wsid>2</wsid>"
+       "<CLASHRESULTRELATED:removeFloorClashResult><clashResultFloors xsi:type=\"CLASHRESULTRELATED:clashResultFloor\"><belongTo>1</belongTo><wsid>2</wsid>"
        "<majorFloor>F1</majorFloor><majorProject>5</majorProject></clashResultFloors>"
        "</CLASHRESULTRELATED:removeFloorClashResult>"},
       {"clear removed", Writes<CLASHRESULTRELATED__clearRemovedClashResult>("CLASHRESULTRELATED",
@@ -112,13 +112,13 @@ TEST(ClashResultConversion, WritesRequests) {
       {"add overview floors",
        Writes<CLASHRESULTVIEW__addClashResultFoor>("CLASHRESULTVIEW", "addClashResultFoor",
                                                    List({Make(StClashResultFloorInfo{1, 2, L"一层", L"结果"})})),
-       "<CLASHRESULTVIEW:addClashResultFoor><resultFoors><belongTo>1</belongTo><wsid>2</wsid>"
+       "<CLASHRESULTVIEW:addClashResultFoor><resultFoors xsi:type=\"CLASHRESULTVIEW:clashResultFloorInfo\"><belongTo>1</belongTo><wsid>2</wsid>"
        "<floor>一层</floor><resultName>结果</resultName></resultFoors></CLASHRESULTVIEW:addClashResultFoor>"},
       {"set overview, unlocked flag still sent",
        Writes<CLASHRESULTVIEW__setClashResultOverview>(
            "CLASHRESULTVIEW", "setClashResultOverview",
            Make(StClashResultOverview{1, 2, L"2024-01-01", L"r1", false})),
-       "<CLASHRESULTVIEW:setClashResultOverview><overview><belongTo>1</belongTo><wsid>2</wsid>"
+       "<CLASHRESULTVIEW:setClashResultOverview><overview xsi:type=\"CLASHRESULTVIEW:clashResultOverview\"><belongTo>1</belongTo><wsid>2</wsid>"
        "<dateStamp>2024-01-01</dateStamp><ruleId>r1</ruleId><unReleaseLock>false</unReleaseLock></overview>"
        "</CLASHRESULTVIEW:setClashResultOverview>"},
   };

@@ -13,6 +13,7 @@
 #include "Namespaces.h"
 #include "WireIo.h"
 #include "catalogue/convert/Conversions.h"
+#include "TypeNames.h"
 #include "soapH.h"
 
 namespace kv::test {
@@ -24,6 +25,7 @@ class ConvertEngine {
   explicit ConvertEngine(const std::string &prefix) : prefix_(prefix) {
     soap_init(&engine_);
     soap_set_namespaces(&engine_, kv::wire::NamespacesOf(prefix.c_str()));
+    kv::wire::UseWireTypeNames(&engine_);
     engine_.imode |= SOAP_C_UTFSTRING;
     engine_.omode |= SOAP_C_UTFSTRING;
   }

@@ -64,9 +64,9 @@ TEST(DeviceConversion, EditedDevicesCarryTheirIdLast) {
   WriteRequest(request, keeper, std::vector<boost::shared_ptr<StDevice4Edit>>{b, a});
   EXPECT_EQ(engine.Write(request, "editDevice"),
             kXmlHead + std::string("<DEVICE:editDevice>"
-                                   "<devices><deviceName>b</deviceName><picFile></picFile>"
+                                   "<devices xsi:type=\"DEVICE:device4Edit\"><deviceName>b</deviceName><picFile></picFile>"
                                    "<picFileLength>0</picFileLength><remarks/><deviceId>d2</deviceId></devices>"
-                                   "<devices><deviceName>a</deviceName><picFile></picFile>"
+                                   "<devices xsi:type=\"DEVICE:device4Edit\"><deviceName>a</deviceName><picFile></picFile>"
                                    "<picFileLength>0</picFileLength><remarks/><deviceId>d1</deviceId></devices>"
                                    "</DEVICE:editDevice>"));
 }

@@ -84,31 +84,31 @@ TEST(HoleResultConversion, WritesKeysItemsAndQueries) {
        "<HOLERESULT:clearRemovedHoleResults></HOLERESULT:clearRemovedHoleResults>"},
       {"hole size", Writes<HOLERESULT__changeHoleResultHoleSize>("HOLERESULT", "changeHoleResultHoleSize",
                                                                  Make(StHoleResultHoleSize{1, 2, L"h1", L"D100"})),
-       "<HOLERESULT:changeHoleResultHoleSize><holeSize>" + key +
+       "<HOLERESULT:changeHoleResultHoleSize><holeSize xsi:type=\"HOLERESULT:holeResultHoleSize\">" + key +
            "<holeId>h1</holeId><size>D100</size></holeSize></HOLERESULT:changeHoleResultHoleSize>"},
       {"pictures", Writes<HOLERESULT__changeHoleResultPicViewports>(
                        "HOLERESULT", "changeHoleResultPicViewports",
                        List({Make(StHoleResultPicViewport{1, 2, L"h1", nullptr, L"v"}),
                              Make(StHoleResultPicViewport{1, 2, L"h2", Make(StMoxFileAttribute{}), L""})})),
-       "<HOLERESULT:changeHoleResultPicViewports><picViewports>" + key +
-           "<holeId>h1</holeId><viewport>v</viewport></picViewports><picViewports>" + key +
+       "<HOLERESULT:changeHoleResultPicViewports><picViewports xsi:type=\"HOLERESULT:holeResultPicViewport\">" + key +
+           "<holeId>h1</holeId><viewport>v</viewport></picViewports><picViewports xsi:type=\"HOLERESULT:holeResultPicViewport\">" + key +
            "<holeId>h2</holeId><picFile><md5/><size>0</size><uuid/></picFile><viewport/></picViewports>"
            "</HOLERESULT:changeHoleResultPicViewports>"},
       {"states", Writes<HOLERESULT__changeHoleResultStates>("HOLERESULT", "changeHoleResultStates",
                                                             List({Make(StHoleResultState{1, 2, L"h1", 0})})),
-       "<HOLERESULT:changeHoleResultStates><handleStates>" + key +
+       "<HOLERESULT:changeHoleResultStates><handleStates xsi:type=\"HOLERESULT:holeResultState\">" + key +
            "<holeId>h1</holeId><state>0</state></handleStates></HOLERESULT:changeHoleResultStates>"},
       {"dig states", Writes<HOLERESULT__changeHoleResultDigStats>("HOLERESULT", "changeHoleResultDigStats",
                                                                   List({Make(StHoleResultDigState{1, 2, L"h1", 4})})),
-       "<HOLERESULT:changeHoleResultDigStats><digStates>" + key +
+       "<HOLERESULT:changeHoleResultDigStats><digStates xsi:type=\"HOLERESULT:holeResultDigState\">" + key +
            "<holeId>h1</holeId><state>4</state></digStates></HOLERESULT:changeHoleResultDigStats>"},
       {"remarks", Writes<HOLERESULT__changeHoleResultRemarks>("HOLERESULT", "changeHoleResultRemarks",
                                                               List({Make(StHoleResultRemarks{1, 2, L"h1", L"已开洞"})})),
-       "<HOLERESULT:changeHoleResultRemarks><remarks>" + key +
+       "<HOLERESULT:changeHoleResultRemarks><remarks xsi:type=\"HOLERESULT:holeResultRemarks\">" + key +
            "<holeId>h1</holeId><remarks>已开洞</remarks></remarks></HOLERESULT:changeHoleResultRemarks>"},
       {"floors", Writes<HOLERESULT__removeHoleResultsByFloor>("HOLERESULT", "removeHoleResultsByFloor",
                                                               List({Make(StHoleResultFloor{1, 2, L"F2", 3})})),
-       "<HOLERESULT:removeHoleResultsByFloor><holeResultFloors>" + key +
+       "<HOLERESULT:removeHoleResultsByFloor><holeResultFloors xsi:type=\"HOLERESULT:holeResultFloor\">" + key +
            "<majorFloor>F2</majorFloor><majorProject>3</majorProject></holeResultFloors>"
            "</HOLERESULT:removeHoleResultsByFloor>"},
       {"find", Writes<HOLERESULT__findHoleResults>("HOLERESULT", "findHoleResults",
@@ -131,7 +131,7 @@ TEST(HoleResultConversion, WritesKeysItemsAndQueries) {
       {"add floors",
        Writes<HOLERESULTFLOOR__addHoleResultFloors>("HOLERESULTFLOOR", "addHoleResultFloors",
                                                     List({Make(StHoleResultFloorInfo{1, 2, L"二层", L""})})),
-       "<HOLERESULTFLOOR:addHoleResultFloors><resultFloors>" + key +
+       "<HOLERESULTFLOOR:addHoleResultFloors><resultFloors xsi:type=\"HOLERESULTFLOOR:holeResultFloorInfo\">" + key +
            "<floor>二层</floor><resultName/></resultFloors></HOLERESULTFLOOR:addHoleResultFloors>"},
       {"get situation", Writes<HOLECHECKSITUATION__getHoleCheckSitaution>("HOLECHECKSITUATION",
                                                                            "getHoleCheckSitaution", Key(1, 2)),
@@ -140,7 +140,7 @@ TEST(HoleResultConversion, WritesKeysItemsAndQueries) {
       {"set situation",
        Writes<HOLECHECKSITUATION__setHoleCheckSituation>("HOLECHECKSITUATION", "setHoleCheckSituation",
                                                          Make(StHoleCheckSituation{1, 2, L"", L"r", true})),
-       "<HOLECHECKSITUATION:setHoleCheckSituation><hcsituation>" + key +
+       "<HOLECHECKSITUATION:setHoleCheckSituation><hcsituation xsi:type=\"HOLECHECKSITUATION:holeCheckSituation\">" + key +
            "<dateStamp/><ruleId>r</ruleId><unReleaseLock>true</unReleaseLock></hcsituation>"
            "</HOLECHECKSITUATION:setHoleCheckSituation>"},
   };

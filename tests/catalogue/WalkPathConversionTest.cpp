@@ -41,7 +41,7 @@ TEST(WalkPathConversion, WritesRequests) {
   WALKPATH__editPath edit;
   WriteRequest(edit, keeper, std::vector<boost::shared_ptr<StPath4Edit>>{nullptr, edited});
   EXPECT_EQ(engine.Write(edit, "editPath"),
-            kXmlHead + std::string("<WALKPATH:editPath><path><belongTo>0</belongTo><deviceId/><pathName/>"
+            kXmlHead + std::string("<WALKPATH:editPath><path xsi:type=\"WALKPATH:path4Edit\"><belongTo>0</belongTo><deviceId/><pathName/>"
                                    "<pathdata></pathdata><wsid>0</wsid><pathId>p1</pathId></path>"
                                    "</WALKPATH:editPath>"));
 

@@ -92,13 +92,25 @@ TEST_F(XmlConfigTest, AFailedWriteSaysSoAndLosesNothing) {
   EXPECT_FALSE(WRENCH::CXMLConfig(path).WriteXmlInt(1, L"/KvConfig/OpenTip"));
   EXPECT_EQ(Read("broken.xml"), broken);
 
-  EXPECT_FALSE(WRENCH::CXMLConfig(Path("bad-key.xml")).WriteXmlInt(1, L"/KvConfig//OpenTip"));
-  EXPECT_FALSE(WRENCH::CXMLConfig(Path("bad-key.xml")).WriteXmlInt(1, L""));
+  for (const wchar_t *key : {L"/KvConfig//OpenTip", L"", L"/", L"KvConfig/OpenTip", L"/KvConfig/Open Tip",
+                             L"/KvConfig/1st", L"/KvConfig/<x>"}) {
+    SCOPED_TRACE(WRENCH::ConvertGBKToUtf8(key));
+    EXPECT_FALSE(WRENCH::CXMLConfig(Path("bad-key.xml")).WriteXmlInt(1, key));
+  }
   EXPECT_FALSE(fs::exists(dir_ / "bad-key.xml"));
+
+  // Another document's root, or an element holding elements, stays whole.
+  const std::string other = "<Settings><OpenTip>1</OpenTip></Settings>";
+  EXPECT_FALSE(WRENCH::CXMLConfig(Write("other-root.xml", other)).WriteXmlInt(0, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(Read("other-root.xml"), other);
+  const std::string nested = "<KvConfig><OpenTip><Old>1</Old></OpenTip></KvConfig>";
+  EXPECT_FALSE(WRENCH::CXMLConfig(Write("nested.xml", nested)).WriteXmlInt(0, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(Read("nested.xml"), nested);
 
   // A directory where the file should be cannot be written.
   fs::create_directories(dir_ / "adir.xml");
   EXPECT_FALSE(WRENCH::CXMLConfig(Path("adir.xml")).WriteXmlInt(1, L"/KvConfig/OpenTip"));
+  EXPECT_EQ(WRENCH::CXMLConfig(Path("adir.xml")).GetXmlInt(L"/KvConfig/OpenTip"), 0);
 
   // An empty file holds nothing to lose.
   std::wstring empty = Write("empty.xml", "");

@@ -23,6 +23,7 @@
 #include "KvWebServiceManager.h"
 #include "ReplayServer.h"
 #include "keel/web/AppWebServiceMgr.h"
+#include "managers/ManagerTable.h"
 #include "wrench/TextConvert.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)

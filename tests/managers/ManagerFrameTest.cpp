@@ -4,7 +4,9 @@
 // gives.
 #include <gtest/gtest.h>
 
+#include <boost/pointer_cast.hpp>
 #include <cwctype>
+#include <set>
 #include <typeinfo>
 
 #include "FakeHost.h"
@@ -15,14 +17,18 @@ namespace {
 
 std::string Utf8(const std::wstring &w) { return std::string(w.begin(), w.end()); }
 
+// A handle names one request for the life of the process: never null,
+// never handed out twice.
 TEST(ManagerFrame, SyncCallFillsTheOperationsHolderAndUnregisters) {
+  std::set<void *> handles;
   for (auto &c : OperationCases()) {
     SCOPED_TRACE(c.method);
     FakeHost host;
     SyncOutcome out = c.sync();
     EXPECT_EQ(host.requested, std::vector<std::wstring>{c.name});
     ASSERT_EQ(host.served.size(), 1u);
-    EXPECT_EQ(out.handle, static_cast<KEEL::WEB::IWebServ *>(host.served[0].get()));
+    EXPECT_NE(out.handle, nullptr);
+    EXPECT_TRUE(handles.insert(out.handle).second);
     ASSERT_TRUE(out.holder);
     EXPECT_EQ(typeid(*out.holder), c.holderClass);
     EXPECT_TRUE(out.holdsDefaultResult);
@@ -34,12 +40,14 @@ TEST(ManagerFrame, SyncCallFillsTheOperationsHolderAndUnregisters) {
 }
 
 TEST(ManagerFrame, AsyncCallReachesItsOwnCallbackAfterReturning) {
+  std::set<void *> handles;
   for (auto &c : OperationCases()) {
     SCOPED_TRACE(c.method);
     FakeHost host;
     AsyncOutcome out = c.async(host, true);
     ASSERT_EQ(host.served.size(), 1u);
-    EXPECT_EQ(out.handle, static_cast<KEEL::WEB::IWebServ *>(host.served[0].get()));
+    EXPECT_NE(out.handle, nullptr);
+    EXPECT_TRUE(handles.insert(out.handle).second);
     EXPECT_EQ(out.callsBeforeCompletion, 0u);
     ASSERT_EQ(out.calls.size(), 1u);
     EXPECT_EQ(out.calls[0].callback, c.callback);
@@ -84,6 +92,38 @@ TEST(ManagerFrame, ForeignOperationNamesYieldNoHolder) {
       EXPECT_FALSE(async.calls[0].holder);
     }
   }
+}
+
+// A flag holder's value is the call's outcome, in both forms; its status
+// fields are the host's as before.
+TEST(ManagerFrame, FlagHolderSaysWhetherTheCallSucceeded) {
+  const struct {
+    const char *what;
+    int code;
+  } kOutcomes[] = {{"success", 0}, {"server fault", 12}, {"HTTP 500", 500}, {"refused", 28}, {"not run", -1}};
+  std::size_t flagOperations = 0;
+  for (auto &c : OperationCases()) {
+    if (c.holderClass != typeid(MOXAPP::CMOXBaseData<bool>)) continue;
+    ++flagOperations;
+    for (auto &outcome : kOutcomes) {
+      SCOPED_TRACE(std::string(c.method) + ", " + outcome.what);
+      FakeHost host;
+      host.errorCode = outcome.code;
+      auto sync = boost::dynamic_pointer_cast<MOXAPP::IMOXBaseData<bool>>(c.sync().holder);
+      ASSERT_TRUE(sync);
+      EXPECT_EQ(sync->GetValue(), outcome.code == 0);
+      EXPECT_EQ(sync->GetState(), outcome.code == 0);
+      EXPECT_EQ(sync->GetCode(), std::to_wstring(outcome.code));
+
+      AsyncOutcome async = c.async(host, true);
+      ASSERT_EQ(async.calls.size(), 1u);
+      auto reported = boost::dynamic_pointer_cast<MOXAPP::IMOXBaseData<bool>>(async.calls[0].holder);
+      ASSERT_TRUE(reported);
+      EXPECT_EQ(reported->GetValue(), outcome.code == 0);
+      EXPECT_EQ(reported->GetState(), outcome.code == 0);
+    }
+  }
+  EXPECT_GT(flagOperations, 0u);
 }
 
 TEST(ManagerFrame, MissingOperationRunsNothing) {

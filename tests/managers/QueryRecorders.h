@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KvWebServiceManager.h"
+#include "managers/ManagerTable.h"
 
 namespace kv::test {
 

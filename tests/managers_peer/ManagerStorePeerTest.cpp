@@ -100,11 +100,13 @@ TEST_F(ManagerStorePeerTest, ClashRulesAddRenameCloneRemove) {
   Ptr<MOXAPP::IMOXBaseData<bool>> removed;
   mgr.ServiceRemoveClashRule(removeId, removed);
   ExpectSucceeded(removed);
+  EXPECT_TRUE(removed->GetValue());
   EXPECT_EQ(RuleIdsAndNames(mgr), (Rules{{L"clashrule-1", L"Default clash rule"}, {cloneId, L"克隆规则"}}));
 
   // Removing it again is the server's fault, and the holder says so.
   mgr.ServiceRemoveClashRule(removeId, removed);
   ASSERT_NE(removed, nullptr);
+  EXPECT_FALSE(removed->GetValue());
   EXPECT_TRUE(removed->IsFinished());
   EXPECT_FALSE(removed->GetState());
   EXPECT_NE(removed->GetCode(), L"0");

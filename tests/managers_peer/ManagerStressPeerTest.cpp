@@ -4,10 +4,9 @@
 // ReSetObserver has returned, the old observer is not called). Every
 // request must reach, once, an observer that was current when it completed.
 //
-// A handle is the address of the request's operation object, and may be
-// handed out again once that request has completed. So that the test knows
-// which request a handle names when it resets it, calls and resets on one
-// manager are made under that manager's lane lock; completions run freely.
+// Calls and resets on one manager are made under that manager's lane lock,
+// so that the test knows which requests are pending when it resets one;
+// completions run freely.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -25,6 +24,7 @@
 
 #include "KvWebServiceManager.h"
 #include "PeerHost.h"
+#include "managers/ManagerTable.h"
 
 namespace kv::test {
 namespace {

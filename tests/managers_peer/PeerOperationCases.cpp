@@ -4,6 +4,7 @@
 
 #include "PeerHost.h"
 #include "catalogue/interfaces/WebInterfaces.h"
+#include "managers/ManagerTable.h"
 
 namespace kv::test {
 namespace {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "KvWebServiceManager.h"
+#include "managers/ManagerTable.h"
 
 namespace kv::test {
 

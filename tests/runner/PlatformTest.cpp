@@ -96,6 +96,39 @@ TEST(LogMsg, WritesUtf8LinesWithLevelUnderTheInstallRoot) {
   EXPECT_NE(lines.back().find(" [4] --------------------网络错误--------------------"), std::string::npos);
 }
 
+// Whatever a text holds, its entry is one line that shows every character.
+TEST(LogMsg, AnEntryIsOneLine) {
+  const size_t max = WRENCH::CLogMsg::kMaxLoggedChars;
+  struct Case {
+    const char *name;
+    std::wstring text;
+    std::string written;
+  } cases[] = {
+      {"plain", L"FaultMessage = 备注", "FaultMessage = 备注"},
+      {"forged entry", L"x\r\n2026-01-01 00:00:00.000 [4] FAKE LINE", "x\\r\\n2026-01-01 00:00:00.000 [4] FAKE LINE"},
+      {"terminal escape", L"\x1b[2J\x1b]0;title\x07red", "\\x1b[2J\\x1b]0;title\\x07red"},
+      {"tab, DEL, C1, separators", L"a\tb\x7f\x85\x9b\u2028\u2029c", "a\\tb\\x7f\\u0085\\u009b\\u2028\\u2029c"},
+      {"vertical tab, form feed, backspace", L"\v\f\b", "\\x0b\\x0c\\x08"},
+      {"exactly the limit", std::wstring(max, L'a'), std::string(max, 'a')},
+      {"10 MB", std::wstring(10 * 1024 * 1024, L'b'),
+       std::string(max, 'b') + "... (cut: 10485760 characters)"},
+      {"cut before a line break", std::wstring(max, L'c') + L"\nFAKE", std::string(max, 'c') + "... (cut: " +
+                                                                           std::to_string(max + 5) + " characters)"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string root = ::testing::TempDir() + "kv_log_line_root";
+    std::remove((root + "/log/log.log").c_str());
+    WRENCH::CLogMsg::SetInstallRoot(root);
+    WRENCH::CLogMsg::LogMsg(WRENCH::LV_INFO, c.text.c_str());
+    std::vector<std::string> lines = ReadLines(root + "/log/log.log");
+    ASSERT_EQ(lines.size(), 1u);
+    size_t at = lines[0].find(" [4] ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(lines[0].substr(at + 5), c.written);
+  }
+}
+
 TEST(WebSession, OneStorePerAddressWithItsOwnValuesAndLock) {
   KEEL::WEB::CWebSession session(L"127.0.0.1:8080");
   EXPECT_EQ(session.GetDefaultServAddr(), L"127.0.0.1:8080");

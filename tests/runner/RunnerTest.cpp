@@ -99,6 +99,25 @@ TEST_F(RunnerTest, NewRunnerState) {
   EXPECT_EQ(fresh.proxy->soap_endpoint, nullptr);
 }
 
+TEST_F(RunnerTest, RunWithoutSessionFailsWithAClearRecord) {
+  ProbeRunner alone;
+  alone.SetServAddr(L"127.0.0.1:" + std::to_wstring(server.Port()));
+  LogCapture log;
+  EXPECT_FALSE(alone.RunServ());
+  WebServError e = ErrorOf(alone);
+  EXPECT_NE(e.code, 0);
+  EXPECT_EQ(e.faultCode, L"SOAP-ENV:Client");
+  EXPECT_NE(e.faultMessage.find(L"no session"), std::wstring::npos);
+  EXPECT_TRUE(e.isClientFault);
+  EXPECT_EQ(log.Lines().size(), 7u);
+  EXPECT_TRUE(server.Requests().empty());
+  // Given a session, the same runner works.
+  alone.SetServSession(&session);
+  alone.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
+  server.ReplySoap(kRulesReply);
+  EXPECT_TRUE(alone.RunServ());
+}
+
 TEST_F(RunnerTest, CloneCopiesConfigurationOnlyAndLogsOnce) {
   runner.SetServAddr(L"127.0.0.1:1");
   runner.SetServTag(L"tag");
@@ -293,8 +312,8 @@ TEST_F(RunnerTest, RedirectIsReportedAndAHandedBackUrlServesOneRun) {
   other.ReplySoap(kRulesReply);
   EXPECT_TRUE(runner.RunServ());
   EXPECT_EQ(other.LastRequest().head.rfind("POST /moved/VXClashRuleWebService ", 0), 0u);
-  // The store is still chosen by the runner's address.
-  EXPECT_EQ(session.Take()[1], "GetCookieStore(127.0.0.1:" + std::to_string(server.Port()) + ")");
+  // The store is that of the server the URL names, never the runner's.
+  EXPECT_EQ(session.Take()[1], "GetCookieStore(127.0.0.1:" + std::to_string(other.Port()) + ")");
 
   server.ReplySoap(kRulesReply);
   EXPECT_TRUE(runner.RunServ());

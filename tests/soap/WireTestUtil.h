@@ -6,6 +6,7 @@
 
 #include "Namespaces.h"
 #include "Proxies.h"
+#include "TypeNames.h"
 
 namespace kv::test {
 
@@ -14,6 +15,7 @@ struct Engine {
   explicit Engine(const char *prefix) {
     soap_init(&engine);
     soap_set_namespaces(&engine, kv::wire::NamespacesOf(prefix));
+    kv::wire::UseWireTypeNames(&engine);
   }
   ~Engine() {
     soap_destroy(&engine);

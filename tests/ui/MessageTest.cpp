@@ -234,6 +234,7 @@ TEST(Hooks, SleepAndProcessEndAreSeenWithoutSleepingOrDying) {
 }
 
 TEST(Hooks, ProcessEndsWithItsCodeWithoutHook) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // sanitizers run threads of their own
   EXPECT_EXIT(TerminateProcess(GetCurrentProcess(), 3), ::testing::ExitedWithCode(3), "");
 }
 

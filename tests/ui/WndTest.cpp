@@ -1,6 +1,8 @@
 // Windows of the model: handles, the tree of children, geometry, classes.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "ui/WinConst.h"
 #include "ui/Wnd.h"
 
@@ -55,9 +57,15 @@ TEST(Wnd, TextVisibilityAndColour) {
   EXPECT_FALSE(w.ShowWindow(SW_SHOW));
   EXPECT_TRUE(w.ShowWindow(SW_HIDE));
   EXPECT_FALSE(w.IsWindowVisible());
+  EXPECT_TRUE(w.SetForegroundWindow());
+  w.SetActiveWindow();
+  EXPECT_EQ(CWnd::GetForegroundWindow(), &w);
+  EXPECT_EQ(CWnd::GetActiveWindow(), &w);
   EXPECT_EQ(w.GetTextColor(), RGB(0, 0, 0));
   w.SetTextColor(RGB(255, 0, 0));
   EXPECT_EQ(w.GetTextColor(), 0x0000FFu);
+  w.DestroyWindow();
+  EXPECT_EQ(CWnd::GetForegroundWindow(), nullptr);
 }
 
 TEST(Wnd, FramesAreKindsOfWindowsAndCastDynamically) {
@@ -70,6 +78,42 @@ TEST(Wnd, FramesAreKindsOfWindowsAndCastDynamically) {
   CView view;
   CWnd *v = &view;
   EXPECT_EQ(dynamic_cast<CBCGPMDIFrameWnd *>(v), nullptr);
+}
+
+class CCreatable : public CBCGPMDIFrameWnd {
+  DECLARE_DYNCREATE(CCreatable)
+};
+IMPLEMENT_DYNCREATE(CCreatable, CBCGPMDIFrameWnd)
+
+TEST(Wnd, DynamicallyCreatableClassesMakeThemselvesByClass) {
+  const CRuntimeClass *cls = RUNTIME_CLASS(CCreatable);
+  EXPECT_STREQ(cls->m_lpszClassName, "CCreatable");
+  std::unique_ptr<CObject> made(cls->CreateObject());
+  ASSERT_NE(dynamic_cast<CCreatable *>(made.get()), nullptr);
+  EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)));
+  EXPECT_EQ(RUNTIME_CLASS(CWnd)->CreateObject(), nullptr);
+}
+
+TEST(CString, FormatTakesWideTextForPercentS) {
+  struct Case {
+    const wchar_t *want;
+    CString got;
+  };
+  CString v, pane, num, lit, narrow, ch, explicitWide;
+  v.Format(L"V%s", L"1.0");
+  pane.Format(L"[%s,%s]", L"用户", L"企业");
+  num.Format(L"%s.%d|%5.2f|%x", L"V1.0", 5, 2.5, 255u);
+  lit.Format(L"100%% %%s");
+  narrow.Format(L"%S-%C", "abc", 'z');
+  ch.Format(L"%c%-3s|", L'名', L"a");
+  explicitWide.Format(L"%ls%hs", L"w", "n");
+  Case cases[] = {{L"V1.0", v},           {L"[用户,企业]", pane}, {L"V1.0.5| 2.50|ff", num},
+                  {L"100% %s", lit},      {L"abc-z", narrow},     {L"名a  |", ch},
+                  {L"wn", explicitWide}};
+  for (const Case &c : cases) EXPECT_EQ(c.got, c.want);
+  CString longText;
+  longText.Format(L"%s", std::wstring(1000, L'x').c_str());
+  EXPECT_EQ(longText.size(), 1000u);
 }
 
 }  // namespace

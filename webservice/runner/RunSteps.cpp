@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "KvProxy.h"
+#include "keel/web/HttpUrl.h"
 #include "keel/web/IWebSession.h"
 #include "wrench/LogMsg.h"
 #include "wrench/TextConvert.h"
@@ -35,6 +36,7 @@ struct SessionBefore {
   std::string name;
   std::string value;
   std::string route;
+  bool noRoute;
 };
 
 // Gives the engine only the session cookie and the route; an empty one is
@@ -63,7 +65,7 @@ void TakeOverCookies(struct soap *responseEngine, const SessionBefore &before, I
       store.SetValue("PATH", p->path ? p->path : "");
       store.SetValid(true);
       store.Commit();
-    } else if (std::strcmp(p->name, kRouteCookie) == 0) {
+    } else if (std::strcmp(p->name, kRouteCookie) == 0 && !before.noRoute) {
       if (before.route != p->value) session.SetRoute(p->value);
     }
   }
@@ -82,8 +84,8 @@ bool HasHost(const std::string &endpoint) {
   return start < endpoint.size() && std::strchr("/:?#", endpoint[start]) == nullptr;
 }
 
-int RefuseEndpoint(struct soap *engine) {
-  return soap_set_sender_error(engine, "Invalid endpoint", "The endpoint has no host", SOAP_TCP_ERROR);
+int RefuseEndpoint(struct soap *engine, const char *why) {
+  return soap_set_sender_error(engine, "Invalid endpoint", why, SOAP_TCP_ERROR);
 }
 
 // The fault text and code as the engine holds them; soap_fault makes sure
@@ -102,16 +104,28 @@ void ReadFault(struct soap *engine, const char *&code, const char *&text) {
   }
 }
 
+// The server's texts may hold a URL with the session in it: it is masked.
 void LogNetworkError(const std::string &endpoint, const std::wstring &servName, int rc,
                      const WebServError &error) {
   using WRENCH::CLogMsg;
   CLogMsg::LogMsg(WRENCH::LV_INFO, L"--------------------网络错误--------------------");
-  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"EndPoint = " + WRENCH::AnsiToUnicode(endpoint)).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"EndPoint = " + MaskSessionIds(WRENCH::AnsiToUnicode(endpoint))).c_str());
   CLogMsg::LogMsg(WRENCH::LV_INFO, (L"ServName = " + servName).c_str());
   CLogMsg::LogMsg(WRENCH::LV_INFO, (L"Code = " + std::to_wstring(rc)).c_str());
-  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultCode = " + error.faultCode).c_str());
-  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultMessage = " + error.faultMessage).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultCode = " + MaskSessionIds(error.faultCode)).c_str());
+  CLogMsg::LogMsg(WRENCH::LV_INFO, (L"FaultMessage = " + MaskSessionIds(error.faultMessage)).c_str());
   CLogMsg::LogMsg(WRENCH::LV_INFO, L"-----------------------------------------------");
+}
+
+// A runner needs a session for its cookie store; without one the run fails
+// before anything is sent.
+bool FailWithoutSession(WebServError &error, const std::wstring &servName) {
+  error.code = SOAP_CLI_FAULT;
+  error.isClientFault = true;
+  error.faultCode = L"SOAP-ENV:Client";
+  error.faultMessage = L"The runner has no session: SetServSession must be called before RunServ";
+  LogNetworkError(std::string(), servName, error.code, error);
+  return false;
 }
 
 enum class FaultKind { kServer, kClient, kOther };
@@ -154,26 +168,44 @@ void FillServError(const char *faultCode, const char *faultText, WebServError &e
 namespace detail {
 
 bool RunSteps(RunState state, RunCall &call) {
+  if (!state.session) return FailWithoutSession(state.error, call.ServName());
   struct soap *engine = &state.proxy;
   std::wstring addr = state.servAddr.empty() ? state.session->GetDefaultServAddr() : state.servAddr;
-  IWebCookieStore *store = state.session->GetCookieStore(addr);
-  boost::shared_ptr<IWebServLock> lock = store->GetLock();
-  ServLockGuard guard(lock);
 
-  SessionBefore before{store->GetValue("JSESSIONID"), store->GetValue("VALUE"),
-                       state.session->GetRoute()};
-  GiveCookies(engine, before);
-
+  // A handed-back URL is sent as the parser understood it, with the cookies
+  // of the server it names, never those of another one.
   std::string endpoint;
+  bool refused = false;
+  bool elsewhere = false;  // another server than the runner's
   if (!state.redirectUrl.empty()) {
-    endpoint = state.redirectUrl;
+    HttpUrl url;
+    HttpUrl home;
+    if (ParseHttpUrl(state.redirectUrl, url)) {
+      endpoint = url.Text();
+      elsewhere = !ParseServAddr(addr, home) || home.Authority() != url.Authority();
+      if (elsewhere) addr = WRENCH::AnsiToUnicode(url.Authority());
+    } else {
+      endpoint = state.redirectUrl;
+      refused = true;
+    }
     state.redirectUrl.clear();
   } else {
     endpoint = WRENCH::UnicodeToAnsi(L"http://" + addr + L"/" + state.servPath);
   }
 
+  IWebCookieStore *store = state.session->GetCookieStore(addr);
+  boost::shared_ptr<IWebServLock> lock = store->GetLock();
+  ServLockGuard guard(lock);
+
+  // The route belongs to the runner's server.
+  SessionBefore before{store->GetValue("JSESSIONID"), store->GetValue("VALUE"),
+                       elsewhere ? std::string() : state.session->GetRoute(), elsewhere};
+  GiveCookies(engine, before);
+
   state.proxy.soap_endpoint = endpoint.c_str();
-  int rc = HasHost(endpoint) ? call.Call() : RefuseEndpoint(engine);
+  int rc = refused              ? RefuseEndpoint(engine, "The redirect URL is not a valid http URL")
+           : !HasHost(endpoint) ? RefuseEndpoint(engine, "The endpoint has no host")
+                                : call.Call();
   state.proxy.soap_endpoint = nullptr;
 
   WebServError &error = state.error;

@@ -1,6 +1,9 @@
 // KV_DEFINE_MANAGER(OPERATIONS, IMgr, CMgr, REGISTRY_NAME): the members of
-// a manager declared with KV_DECLARE_MANAGER. For the .cpp of one manager,
-// inside its namespace.
+// the manager CMgr declared in its header, made from its table OPERATIONS
+// (ManagerTable.h). For the .cpp of one manager, inside its namespace. Each
+// definition must match a declared member: a row that differs from the
+// header in a name, an input or a holder does not compile, and a declared
+// operation without a row does not link.
 #pragma once
 
 #include <boost/any.hpp>
@@ -9,7 +12,7 @@
 
 #include "binding/ServiceBind.h"
 #include "catalogue/interfaces/WebInterfaces.h"
-#include "managers/ManagerDecl.h"
+#include "managers/ManagerTable.h"
 #include "managers/ResponseHolder.h"
 
 #define KV_MGR_DEFINE_CALLS(CMgr, SERVICE, op, NAME, Method, Callback, IN_KIND, InType, HOLDER, St) \
@@ -22,18 +25,18 @@
   } \
   void *CMgr::Method(KV_MGR_INPUT_##IN_KIND(InType)::boost::shared_ptr<KV_MGR_HOLDER_##HOLDER(St)> &result) { \
     ::KEEL::WEB::IWebServ *request = nullptr; \
-    DoServRequest<::KEEL::SERVICE::IWSIn_##op>(request, BoundResponse(), \
-                                               ::std::wstring(L"" NAME) KV_MGR_FORWARD_##IN_KIND(input)); \
+    void *handle = DoServRequest<::KEEL::SERVICE::IWSIn_##op>(request, BoundResponse(), \
+                                                              ::std::wstring(L"" NAME) KV_MGR_FORWARD_##IN_KIND(input)); \
     result = ::boost::dynamic_pointer_cast<KV_MGR_HOLDER_CLASS_##HOLDER(St)>(DoServResponse(request)); \
     UnRegister(request); \
-    return request; \
+    return handle; \
   }
 
 // The name is asked anew for every comparison.
 #define KV_MGR_RESPONSE_CASE(D, SERVICE, op, NAME, Method, Callback, IN_KIND, InType, HOLDER, St) \
   if (request->GetServName() == L"" NAME) \
     return ::KVWEBSERVICEMANAGER::MakeHolder<::KEEL::SERVICE::IWSOut_##op, KV_MGR_HOLDER_CLASS_##HOLDER(St)>( \
-        request->GetOutput());
+        *request);
 
 #define KV_DEFINE_MANAGER(OPERATIONS, IMgr, CMgr, REGISTRY_NAME) \
   CMgr::CMgr() : CServMgrBase(L"" REGISTRY_NAME) {} \

@@ -1,6 +1,10 @@
 // The operations of the nine managers, one table per manager, in the order
 // of the manager's interface slots, of its observer's callbacks and of the
-// name comparisons in its ServResponse. One row per operation:
+// name comparisons in its ServResponse. The table makes the definitions
+// (ManagerDef.h) and the tests' cases; the declarations are in the
+// managers' headers, and the compiler holds the two together.
+//
+// One row per operation:
 //   X(D, SERVICE, op, NAME, Method, Callback, IN_KIND, InType, HOLDER, St)
 // D is passed through from the caller of the table; SERVICE the namespace
 // word of the manager and of KEEL::<SERVICE>::IWSIn_<op>/IWSOut_<op>; NAME
@@ -11,6 +15,8 @@
 // KV_WEB_MANAGERS(X) lists the managers:
 //   X(SERVICE, CMgr, IMgr, IQuery, OPERATIONS)
 #pragma once
+
+#include "managers/ManagerKinds.h"
 
 // clang-format off
 #define KV_CLASHRULE_MGR_OPERATIONS(X, D) \

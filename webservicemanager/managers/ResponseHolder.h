@@ -12,27 +12,28 @@
 #include "holders/MOXData.h"
 #include "holders/MOXDataArray.h"
 #include "keel/web/IServiceObject.h"
-#include "runner/IWebRunner.h"
+#include "keel/web/IWebServ.h"
 
 namespace KVWEBSERVICEMANAGER {
 
 template <class Holder>
 struct HolderFetch;
 
-/// Flag: the value is true whenever the response is handled.
+/// Flag: the value is whether the call succeeded, so that a failed call
+/// never reads as done.
 template <>
 struct HolderFetch<MOXAPP::CMOXBaseData<bool>> {
   template <class Out>
-  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool succeeded) {
     out.GetResult();
-    return boost::make_shared<MOXAPP::CMOXBaseData<bool>>(true);
+    return boost::make_shared<MOXAPP::CMOXBaseData<bool>>(succeeded);
   }
 };
 
 template <class T>
 struct HolderFetch<MOXAPP::CMOXBaseData<T>> {
   template <class Out>
-  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     T value{};
     out.GetResult(value);
     return boost::make_shared<MOXAPP::CMOXBaseData<T>>(value);
@@ -42,7 +43,7 @@ struct HolderFetch<MOXAPP::CMOXBaseData<T>> {
 template <class T>
 struct HolderFetch<MOXAPP::CMOXBaseDataArray<T>> {
   template <class Out>
-  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     std::vector<T> values;
     out.GetResult(values);
     return boost::make_shared<MOXAPP::CMOXBaseDataArray<T>>(values);
@@ -54,7 +55,7 @@ struct HolderFetch<MOXAPP::CMOXBaseDataArray<T>> {
 template <class T>
 struct HolderFetch<MOXAPP::CMOXUserData<T>> {
   template <class Out>
-  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     boost::shared_ptr<T> record = boost::make_shared<T>();
     out.GetResult(record);
     return boost::make_shared<MOXAPP::CMOXUserData<T>>(record);
@@ -64,7 +65,7 @@ struct HolderFetch<MOXAPP::CMOXUserData<T>> {
 template <class T>
 struct HolderFetch<MOXAPP::CMOXUserDataArray<T>> {
   template <class Out>
-  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out) {
+  static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     std::vector<boost::shared_ptr<T>> records;
     out.GetResult(records);
     return boost::make_shared<MOXAPP::CMOXUserDataArray<T>>(records);
@@ -72,10 +73,12 @@ struct HolderFetch<MOXAPP::CMOXUserDataArray<T>> {
 };
 
 template <class IWSOut, class Holder>
-boost::shared_ptr<KEEL::WEB::IServiceObject> MakeHolder(KEEL::WEB::IOutput *output) {
-  IWSOut *out = dynamic_cast<IWSOut *>(output);
+boost::shared_ptr<KEEL::WEB::IServiceObject> MakeHolder(KEEL::WEB::IWebServ &request) {
+  IWSOut *out = dynamic_cast<IWSOut *>(request.GetOutput());
   if (!out) return boost::shared_ptr<KEEL::WEB::IServiceObject>();
-  return HolderFetch<Holder>::Make(*out);
+  KEEL::WEB::WebServError error;
+  request.GetServError(error);
+  return HolderFetch<Holder>::Make(*out, error.code == 0);
 }
 
 }  // namespace KVWEBSERVICEMANAGER

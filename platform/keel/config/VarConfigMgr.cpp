@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <cstring>
+#include <filesystem>
 
 #include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
@@ -28,8 +29,14 @@ void CVarConfigMgr::SetVar(const std::wstring &name, const std::wstring &value) 
 }
 
 void CVarConfigMgr::Load() {
+  const std::string file = WRENCH::ConvertGBKToUtf8(file_);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) {
+    WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"no program variables: no file " + file_).c_str());
+    return;
+  }
   pugi::xml_document doc;
-  pugi::xml_parse_result parsed = doc.load_file(WRENCH::ConvertGBKToUtf8(file_).c_str());
+  pugi::xml_parse_result parsed = doc.load_file(file.c_str());
   if (!parsed) {
     WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"no program variables read from " + file_ + L": " +
                                               WRENCH::UTF8ToUnicode(parsed.description()))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/UiThread.h"
 #include "wrench/LogMsg.h"
 
 namespace KEEL::FRAME {
@@ -29,6 +30,7 @@ IMgrObject *CKeelData::GetManager(const std::wstring &name) {
 }
 
 bool CKeelData::AddManager(IMgrObject *manager) {
+  KVUI::AssertUiThread("CKeelData::AddManager");
   if (!manager) return false;
   std::wstring name = manager->GetName();
   bool held = false;
@@ -47,6 +49,7 @@ bool CKeelData::AddManager(IMgrObject *manager) {
 }
 
 bool CKeelData::RemoveManager(const std::wstring &name) {
+  KVUI::AssertUiThread("CKeelData::RemoveManager");
   IMgrObject *found = nullptr;
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -62,6 +65,7 @@ bool CKeelData::RemoveManager(const std::wstring &name) {
 }
 
 bool CKeelData::InitInstance() {
+  KVUI::AssertUiThread("CKeelData::InitInstance");
   std::vector<IMgrObject *> managers;
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -74,6 +78,7 @@ bool CKeelData::InitInstance() {
 }
 
 int CKeelData::ExitInstance() {
+  KVUI::AssertUiThread("CKeelData::ExitInstance");
   std::vector<IMgrObject *> managers;
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -86,6 +91,7 @@ int CKeelData::ExitInstance() {
 void CKeelData::CreateMgrs(std::list<IMgrObject *> &) {}
 
 void CKeelData::TakeMgrs() {
+  KVUI::AssertUiThread("CKeelData::TakeMgrs");
   std::list<IMgrObject *> managers;
   CreateMgrs(managers);
   if (auto *mfc = dynamic_cast<CKeelDataForMFC *>(this)) mfc->CreateMFCMgrs(managers);

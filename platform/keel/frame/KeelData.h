@@ -8,7 +8,7 @@
 // added early (the web-service host) outlives those that use it.
 //
 // Threads: GetManager may be called from any thread; the other operations
-// belong to the user-interface thread. Every manager held is also entered
+// belong to the user-interface thread (asserted). Every manager held is also entered
 // into the process-wide index (FindManager) while it is held.
 #pragma once
 

@@ -15,12 +15,14 @@ std::wstring ServiceOf(const std::wstring &servName) { return servName.substr(0,
 
 }  // namespace
 
-CAppWebServiceMgr::CAppWebServiceMgr() : CMgrObject(L"AppWebServiceMgr"), servicePaths_(DefaultServicePaths()) {}
+CAppWebServiceMgr::CAppWebServiceMgr()
+    : CMgrObject(L"AppWebServiceMgr"), servicePaths_(DefaultServicePaths()), errors_(std::make_shared<ErrorReport>()) {}
 
 CAppWebServiceMgr::~CAppWebServiceMgr() {
   // Runs and notifications still queued finish first.
   workers_.reset();
   completions_.reset();
+  SetWebErrorObserver(nullptr);
 }
 
 bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
@@ -57,7 +59,7 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
     runners_[name] = std::move(runner);
   }
   workers_.reset(new CWorkerPool(config.workers, config.maxQueued > 0 ? config.maxQueued : 0));
-  completions_.reset(new CWorkerPool(1));
+  if (!config.dispatcher) completions_.reset(new CWorkerPool(1));
   return true;
 }
 
@@ -84,14 +86,48 @@ boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &se
   return boost::shared_ptr<IWebServ>(new CWebServ(std::move(clone), *this));
 }
 
-void CAppWebServiceMgr::SetWebErrorObserver(IWebErrorObserver *observer) {
-  std::lock_guard<std::recursive_mutex> lock(errorMutex_);
-  errorObserver_ = observer;
+void CAppWebServiceMgr::ErrorReport::Set(IWebErrorObserver *observer) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  observer_ = observer;
+  // A call on this thread (the observer replacing itself) is not waited for.
+  const std::thread::id self = std::this_thread::get_id();
+  idle_.wait(lock, [&] { return calling_.size() == calling_.count(self); });
 }
 
-void CAppWebServiceMgr::ReportError(IWebServ *failed) {
-  std::lock_guard<std::recursive_mutex> lock(errorMutex_);
-  if (errorObserver_) errorObserver_->OnWebError(failed);
+void CAppWebServiceMgr::ErrorReport::Report(IWebServ *failed) {
+  IWebErrorObserver *observer;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    observer = observer_;
+    if (!observer) return;
+    calling_.insert(std::this_thread::get_id());
+  }
+  struct Done {
+    ErrorReport &report;
+    ~Done() {
+      {
+        std::lock_guard<std::mutex> lock(report.mutex_);
+        report.calling_.erase(report.calling_.find(std::this_thread::get_id()));
+      }
+      report.idle_.notify_all();
+    }
+  } done{*this};
+  observer->OnWebError(failed);
+}
+
+void CAppWebServiceMgr::SetWebErrorObserver(IWebErrorObserver *observer) { errors_->Set(observer); }
+
+void CAppWebServiceMgr::Complete(const boost::shared_ptr<CWebServ> &serv) {
+  std::shared_ptr<ErrorReport> errors = errors_;
+  std::function<void()> task = [serv, errors] {
+    serv->Notify();
+    WebServError error;
+    if (serv->GetServError(error).code != 0) errors->Report(serv.get());
+  };
+  if (config_.dispatcher)
+    config_.dispatcher(std::move(task));
+  else
+    completions_->Post(std::move(task));
 }
 
 }  // namespace KEEL::WEB

@@ -3,18 +3,31 @@
 // object per request, each on a fresh clone of its operation's runner with
 // the host's session, service path and time-outs.
 //
-// Threads: requests run on a small pool of worker threads; completions are
-// reported on one completion thread, in completion order, one at a time.
-// Start returns at once unless WebHostConfig::maxQueued requests already
-// wait for a worker; then it waits for room.
-// Destroy the host after every manager and request that uses it; the
-// library stays loaded until the process ends.
+// Threads: every operation may be called from any thread. Requests run on
+// a small pool of worker threads. Every completion is handed, as one task,
+// to the dispatcher of WebHostConfig: the task tells the request's
+// observer, then, for a failed request, the web-error observer; neither is
+// ever called on the stack of Start. Without a dispatcher the tasks run on
+// the host's one completion thread, in completion order, one at a time. A
+// program that wants its reactions on its user-interface thread gives a
+// dispatcher that posts the task there. The host takes no lock of its own
+// while a task runs, so with a dispatcher that runs tasks side by side (or
+// one whose slow task runs a nested message loop) a slow callback delays no
+// other. Start returns at once unless WebHostConfig::maxQueued requests
+// already wait for a worker; then it waits for room.
+// Destroy the host after every manager and request that uses it; tasks
+// still queued in a dispatcher may run after that and then tell no web
+// error. The library stays loaded until the process ends.
 #pragma once
 
+#include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
+#include <thread>
 
 #include "keel/frame/MgrObject.h"
 #include "keel/web/IWebMgr.h"
@@ -23,6 +36,10 @@
 #include "keel/web/WorkerPool.h"
 
 namespace KEEL::WEB {
+
+/// Runs a completion task, now or later, on a thread of its choosing; it
+/// must run every task it is given, once.
+using WebDispatcher = std::function<void(std::function<void()> task)>;
 
 struct WebHostConfig {
   /// Path of libKvWebService.so (or a name the dynamic loader finds).
@@ -38,6 +55,9 @@ struct WebHostConfig {
   /// many are queued, so callers faster than the server cannot pile up
   /// engines without bound.
   int maxQueued = 128;
+  /// Where completions and web errors are reported; empty: the host's
+  /// completion thread.
+  WebDispatcher dispatcher;
 };
 
 class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, private IWebServHost {
@@ -59,19 +79,31 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
   void SetWebErrorObserver(IWebErrorObserver *observer) override;
 
  private:
+  // The web-error observer, shared with queued completions so that they
+  // can run after the host is gone.
+  // Calls run side by side; replacing the observer waits for the calls in
+  // progress on other threads.
+  class ErrorReport {
+   public:
+    void Set(IWebErrorObserver *observer);
+    void Report(IWebServ *failed);
+
+   private:
+    std::mutex mutex_;
+    std::condition_variable idle_;
+    IWebErrorObserver *observer_ = nullptr;
+    std::multiset<std::thread::id> calling_;
+  };
+
   CWorkerPool &Workers() override { return *workers_; }
-  CWorkerPool &Completions() override { return *completions_; }
-  void ReportError(IWebServ *failed) override;
+  void Complete(const boost::shared_ptr<CWebServ> &serv) override;
 
   CWebSession session_;
   WebHostConfig config_;
   std::mutex mutex_;
   std::map<std::wstring, std::unique_ptr<IWebRunner>> runners_;
   std::map<std::wstring, std::wstring> servicePaths_;
-  // Held while the error observer is called, so that replacing it waits
-  // for a call in progress.
-  std::recursive_mutex errorMutex_;
-  IWebErrorObserver *errorObserver_ = nullptr;
+  std::shared_ptr<ErrorReport> errors_;
   std::unique_ptr<CWorkerPool> workers_;
   std::unique_ptr<CWorkerPool> completions_;
 };

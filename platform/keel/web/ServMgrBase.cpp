@@ -2,6 +2,8 @@
 
 #include <boost/make_shared.hpp>
 
+#include <atomic>
+#include <cstdint>
 #include <vector>
 
 #include "keel/web/IWebMgr.h"
@@ -26,7 +28,21 @@ void SetStatus(const boost::shared_ptr<IServiceObject> &holder, IWebServ &serv) 
   status->SetFlag(error.isClientFault);
 }
 
+// Counted for the life of the process, so that no two requests ever share a
+// handle (operation objects' addresses are reused once they are freed).
+void *NewHandle() {
+  static std::atomic<std::uintptr_t> last{0};
+  return reinterpret_cast<void *>(++last);
+}
+
 }  // namespace
+
+// A request record with its handle and the lock that orders its delivery
+// against ReSet.
+struct CServMgrBase::Pending : WebServData {
+  void *handle = nullptr;
+  std::recursive_mutex delivery;
+};
 
 CServMgrBase::CServMgrBase(const std::wstring &name) : CMgrObject(name) {}
 
@@ -57,7 +73,7 @@ boost::shared_ptr<IWebServ> CServMgrBase::GetWebServ(const std::wstring &servNam
 void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)> &setInput,
                             const ResponseFn &response, IServiceCB *binding, const std::wstring &servName) {
   boost::shared_ptr<IServiceCB> callback(binding);
-  auto data = boost::make_shared<WebServData>();
+  auto data = boost::make_shared<Pending>();
   data->callback = callback;
   if (place) *place = nullptr;
   data->request = GetWebServ(servName, kWebHost);
@@ -65,14 +81,16 @@ void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)
   IWebServ *raw = data->request.get();
   if (place) *place = raw;
   data->response = response;
+  data->handle = NewHandle();
   {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     requests_[raw] = data;
+    handles_[data->handle] = raw;
   }
   raw->SetObserver(this, kObserverKey);
   raw->Start();
   if (place) raw->Wait();
-  return raw;
+  return data->handle;
 }
 
 boost::shared_ptr<IServiceObject> CServMgrBase::DoServResponse(IWebServ *request) {
@@ -97,6 +115,7 @@ void CServMgrBase::UnRegister(IWebServ *request) {
     if (it == requests_.end()) return;
     dropped = it->second;
     requests_.erase(it);
+    handles_.erase(static_cast<Pending &>(*dropped).handle);
   }
   // The request may still be about to report its completion: detach, so
   // that no report reaches this manager once it is gone.
@@ -104,9 +123,19 @@ void CServMgrBase::UnRegister(IWebServ *request) {
 }
 
 void CServMgrBase::ReSet(void *handle, boost::any &observer) {
-  std::lock_guard<std::recursive_mutex> lock(mutex_);
-  auto it = requests_.find(static_cast<IWebServ *>(handle));
-  if (it != requests_.end() && it->second->callback) it->second->callback->ReSetObserver(observer);
+  boost::shared_ptr<Pending> data;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    auto named = handles_.find(handle);
+    if (named == handles_.end()) return;
+    auto it = requests_.find(named->second);
+    if (it == requests_.end()) return;
+    data = boost::static_pointer_cast<Pending>(it->second);
+  }
+  if (!data->callback) return;
+  // Waits for a delivery of this request in progress on another thread.
+  std::lock_guard<std::recursive_mutex> delivery(data->delivery);
+  data->callback->ReSetObserver(observer);
 }
 
 std::size_t CServMgrBase::PendingRequests() {
@@ -121,25 +150,34 @@ boost::shared_ptr<IServiceObject> CServMgrBase::ServResponse(IWebServ *) {
 }
 
 void CServMgrBase::NotifyWSEvent(IWebServ *serv) {
-  boost::shared_ptr<WebServData> data;
+  boost::shared_ptr<Pending> data;
   {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     auto it = requests_.find(serv);
     // A synchronous request's caller takes its result itself.
     if (it == requests_.end() || !it->second->callback) return;
-    data = it->second;
+    data = boost::static_pointer_cast<Pending>(it->second);
   }
   boost::shared_ptr<IServiceObject> holder;
   if (data->response) holder = data->response(serv);
   SetStatus(holder, *serv);
 
-  std::lock_guard<std::recursive_mutex> lock(mutex_);
-  data->callback->CallBack(serv, holder);
-  auto it = requests_.find(serv);
-  if (it != requests_.end() && it->second == data) {
-    requests_.erase(it);
-    serv->SetObserver(nullptr, kObserverKey);
+  {
+    // Only this request's lock: other requests deliver meanwhile.
+    std::lock_guard<std::recursive_mutex> delivery(data->delivery);
+    data->callback->CallBack(data->handle, holder);
   }
+  bool mine = false;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    auto it = requests_.find(serv);
+    mine = it != requests_.end() && it->second == data;
+    if (mine) {
+      requests_.erase(it);
+      handles_.erase(data->handle);
+    }
+  }
+  if (mine) serv->SetObserver(nullptr, kObserverKey);
 }
 
 }  // namespace KEEL::WEB

@@ -4,14 +4,22 @@
 // synchronous caller or, for an asynchronous request, to its observer
 // binding.
 //
+// Handles: every request gets a handle (a void*) that no other request of
+// the process ever gets, so a handle kept after its request completed names
+// nothing and resetting it touches no other caller's request.
+//
 // Threads: every operation may be called from any thread. Asynchronous
-// results are delivered on the host's one completion thread, one at a
-// time, never on the caller's stack. ReSet is ordered against delivery:
-// once it returns, the replaced observer is not called. A callback may
+// results are delivered where the host's dispatcher runs them (by default
+// the host's completion thread), never on the caller's stack. A delivery
+// holds only its own request's lock, so a slow callback delays no other
+// request's callback, of this manager or another, beyond what the
+// dispatcher itself orders. ReSet is ordered against delivery: once it
+// returns, the replaced observer is not called (ReSet of a request whose
+// callback runs on another thread waits for that callback). A callback may
 // call its manager again on its own thread, but must not wait for another
-// thread that calls the same manager. Records of
-// asynchronous requests are dropped after their callback. Destroy a
-// manager only when none of its asynchronous requests is pending.
+// thread that resets the same request. Records of asynchronous requests
+// are dropped after their callback. Destroy a manager only when none of its
+// asynchronous requests is pending.
 #pragma once
 
 #include <boost/any.hpp>
@@ -53,7 +61,8 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
   /// request's outcome; empty when the request is not filed.
   boost::shared_ptr<IServiceObject> DoServResponse(IWebServ *request);
   void UnRegister(IWebServ *request);
-  /// Hands `observer` to the binding of the pending request `handle`.
+  /// Hands `observer` to the binding of the pending request `handle`;
+  /// nothing when no pending request has that handle.
   void ReSet(void *handle, boost::any &observer);
   /// The number of filed requests.
   std::size_t PendingRequests();
@@ -64,8 +73,9 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
   /// The result holder of a finished request; empty here.
   virtual boost::shared_ptr<IServiceObject> ServResponse(IWebServ *request);
 
-  /// Synchronous request: runs it, waits, and stores the request in
-  /// `place`. Input is none or one value handed to IWSIn::SetInput.
+  /// Synchronous request: runs it, waits, stores the request in `place` and
+  /// returns its handle. Input is none or one value handed to
+  /// IWSIn::SetInput.
   template <class IWSIn, class... Input>
   void *DoServRequest(IWebServ *&place, const ResponseFn &response, const std::wstring &servName,
                       Input &...input) {
@@ -73,8 +83,8 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
         &place, [&](IInput *in) { return SetTypedInput<IWSIn>(in, input...); }, response, nullptr, servName);
   }
 
-  /// Asynchronous request: starts it and returns; `binding` (owned from
-  /// here on) gets the result.
+  /// Asynchronous request: starts it and returns its handle; `binding`
+  /// (owned from here on) gets the result with that handle.
   template <class IWSIn, class... Input>
   void *DoServRequest(IServiceCB *binding, const ResponseFn &response, const std::wstring &servName,
                       Input &...input) {
@@ -83,6 +93,8 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
   }
 
  private:
+  struct Pending;
+
   template <class IWSIn, class... Input>
   static bool SetTypedInput(IInput *in, Input &...input) {
     IWSIn *typed = dynamic_cast<IWSIn *>(in);
@@ -96,7 +108,9 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
   void NotifyWSEvent(IWebServ *serv) override;
 
   std::recursive_mutex mutex_;
+  // Each a Pending.
   std::map<IWebServ *, boost::shared_ptr<WebServData>> requests_;
+  std::map<void *, IWebServ *> handles_;
 };
 
 }  // namespace KEEL::WEB

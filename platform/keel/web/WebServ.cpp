@@ -1,8 +1,5 @@
 #include "keel/web/WebServ.h"
 
-#include <boost/algorithm/string/case_conv.hpp>
-
-#include <cctype>
 #include <exception>
 
 #include "keel/web/IWebSession.h"
@@ -15,39 +12,7 @@ namespace {
 constexpr int kRedirect = 302;
 constexpr int kMaxRedirects = 2;
 
-// "host:port" in lower case, with the default port of http made explicit.
-std::string NormalAuthority(std::string authority) {
-  boost::to_lower(authority);
-  size_t colon = authority.rfind(':');
-  size_t bracket = authority.rfind(']');
-  if (colon != std::string::npos && (bracket == std::string::npos || colon > bracket)) {
-    std::string port = authority.substr(colon + 1);
-    bool digits = !port.empty();
-    for (char c : port) digits = digits && std::isdigit(static_cast<unsigned char>(c));
-    if (digits) return authority;
-    authority.erase(colon);
-  }
-  return authority + ":80";
-}
-
 }  // namespace
-
-std::string RedirectTarget(const std::wstring &servAddr, const std::string &location) {
-  const std::string origin = WRENCH::UnicodeToAnsi(servAddr);
-  if (location.empty() || origin.empty()) return std::string();
-  if (location[0] == '/') {
-    if (location.size() > 1 && location[1] == '/') return std::string();  // scheme-relative: another host
-    return "http://" + origin + location;
-  }
-  size_t scheme = location.find("://");
-  if (scheme == std::string::npos || boost::to_lower_copy(location.substr(0, scheme)) != "http")
-    return std::string();
-  size_t start = scheme + 3;
-  size_t end = location.find_first_of("/?#", start);
-  std::string authority = location.substr(start, end == std::string::npos ? std::string::npos : end - start);
-  if (authority.empty() || authority.find('@') != std::string::npos) return std::string();
-  return NormalAuthority(authority) == NormalAuthority(origin) ? location : std::string();
-}
 
 CWebServ::CWebServ(std::unique_ptr<IWebRunner> runner, IWebServHost &host)
     : runner_(std::move(runner)), host_(host), name_(runner_->GetServName()) {}
@@ -103,14 +68,19 @@ void CWebServ::Run() {
     error.code = -1;
     error.faultMessage = L"Web-service request failed";
   }
+  // The runner's record keeps the fault of a redirect it answered before;
+  // a request that succeeded in the end reports no fault.
+  if (error.code == 0) {
+    error = WebServError();
+    error.code = 0;
+  }
   {
     std::lock_guard<std::mutex> lock(stateMutex_);
     error_ = error;
     finished_ = true;
   }
   finishedCv_.notify_all();
-  boost::shared_ptr<CWebServ> self = shared_from_this();
-  host_.Completions().Post([self] { self->Notify(); });
+  host_.Complete(shared_from_this());
 }
 
 // A redirect is followed only to the same server, at most twice, so the
@@ -133,12 +103,8 @@ void CWebServ::RunFollowingRedirects() {
 }
 
 void CWebServ::Notify() {
-  {
-    std::lock_guard<std::recursive_mutex> lock(observerMutex_);
-    if (observer_) observer_->NotifyWSEvent(this);
-  }
-  WebServError error;
-  if (GetServError(error).code != 0) host_.ReportError(this);
+  std::lock_guard<std::recursive_mutex> lock(observerMutex_);
+  if (observer_) observer_->NotifyWSEvent(this);
 }
 
 }  // namespace KEEL::WEB

@@ -1,7 +1,7 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
-// Start posts the run to the host's workers; completion is reported on the
-// host's completion thread: first the observer, then, for a failed
-// request, the host's web-error observer.
+// Start posts the run to the host's workers; when the run has ended the
+// host hands the completion to its dispatcher, which tells the observer
+// (Notify) and then, for a failed request, the host's web-error observer.
 #pragma once
 
 #include <boost/enable_shared_from_this.hpp>
@@ -10,18 +10,21 @@
 #include <memory>
 #include <mutex>
 
+#include "keel/web/HttpUrl.h"
 #include "keel/web/IWebServ.h"
 
 namespace KEEL::WEB {
 
 class CWorkerPool;
+class CWebServ;
 
 /// What a request needs of its host.
 class IWebServHost {
  public:
   virtual CWorkerPool &Workers() = 0;
-  virtual CWorkerPool &Completions() = 0;
-  virtual void ReportError(IWebServ *failed) = 0;
+  /// Hands on the completion of `serv`, whose run has ended: its Notify,
+  /// then the web error of a failed request.
+  virtual void Complete(const boost::shared_ptr<CWebServ> &serv) = 0;
 
  protected:
   ~IWebServHost() = default;
@@ -41,10 +44,12 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   void Start() override;
   void Wait() override;
 
+  /// Tells the observer of the completion; called by the host's dispatch.
+  void Notify();
+
  private:
   void Run();
   void RunFollowingRedirects();
-  void Notify();
 
   std::unique_ptr<IWebRunner> runner_;
   IWebServHost &host_;
@@ -61,10 +66,5 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   std::recursive_mutex observerMutex_;
   IWSObserver *observer_ = nullptr;
 };
-
-/// The location to follow for a 302 reported by a request to the server at
-/// `servAddr` (host[:port]): the location itself, or resolved when it is a
-/// path; empty when it points to another scheme, host or port.
-std::string RedirectTarget(const std::wstring &servAddr, const std::string &location);
 
 }  // namespace KEEL::WEB

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "ui/Hooks.h"
 
 #include "ui/Responder.h"
 #include "ui/UiThread.h"
@@ -30,6 +33,26 @@ class UiTestResponder : public CScriptedResponder {
     EXPECT_EQ(PendingCount(), 0u) << "scripted answers left unused";
     ResetQueue();
   }
+};
+
+/// Records Sleep and process-end calls instead of sleeping or ending the
+/// process, for its lifetime.
+class UiHookRecorder {
+ public:
+  UiHookRecorder() {
+    SetSleepHook([this](DWORD ms) { sleeps.push_back(ms); });
+    SetProcessEndHook([this](UINT code) { processEnds.push_back(code); });
+  }
+  ~UiHookRecorder() {
+    SetSleepHook(nullptr);
+    SetProcessEndHook(nullptr);
+  }
+  UiHookRecorder(const UiHookRecorder &) = delete;
+  UiHookRecorder &operator=(const UiHookRecorder &) = delete;
+  /// The pauses asked for, in milliseconds.
+  std::vector<DWORD> sleeps;
+  /// The exit codes the process was ended with.
+  std::vector<UINT> processEnds;
 };
 
 }  // namespace KVUI

@@ -1,0 +1,3 @@
+#include "managers/Managers.h"
+
+KV_MANAGERS_NAMED_FACTORIES(KV_OUTSIDE_DEFINE_NAMED_FACTORY)

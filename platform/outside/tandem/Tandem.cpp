@@ -1,0 +1,3 @@
+#include "tandem/Tandem.h"
+
+KV_TANDEM_CLASSES(KV_OUTSIDE_DEFINE_CLASS)
