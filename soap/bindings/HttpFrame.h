@@ -17,10 +17,10 @@ namespace kv::wire {
 
 class HttpFrame {
  public:
-  /// Puts the frame's hooks between the engine and its socket; once, after
-  /// the engine's initialisation.
+  /// Puts the frame's hooks between the engine and its socket (or what
+  /// stands in for it); again at every call.
   void Attach(struct soap *engine);
-  /// Starts the call's deadline.
+  /// Starts a call: hooks and the call's deadline.
   void StartCall(struct soap *engine);
   /// Reads what the frame still holds; SOAP_LENGTH (45) with a fault when
   /// the body ended before its frame, else SOAP_OK.
