@@ -53,6 +53,10 @@ void HttpFrame::Attach(struct soap *engine) {
     parseHeader_ = engine->fparsehdr;
     engine->fparsehdr = &HeaderHook;
   }
+  if (engine->fpreparerecv != &DecodedHook) {
+    decoded_ = engine->fpreparerecv;
+    engine->fpreparerecv = &DecodedHook;
+  }
   if (engine->frecv != &RecvHook) {
     recv_ = engine->frecv;
     engine->frecv = &RecvHook;
@@ -62,7 +66,7 @@ void HttpFrame::Attach(struct soap *engine) {
 void HttpFrame::StartCall(struct soap *engine) {
   Attach(engine);
   kind_ = Kind::kHead;
-  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = headCut_ = false;
+  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = headCut_ = valueTooLong_ = false;
   bodyBytes_ = headBytes_ = 0;
   hasDeadline_ = engine->transfer_timeout != 0;
   if (hasDeadline_) {
@@ -238,6 +242,19 @@ bool HttpFrame::BodyEmpty(struct soap *engine) {
   return bodyBytes_ == 0 && !short_;
 }
 
+// Called for every piece of the decoded reply: the value being read (text
+// in the engine's current block, binary data in its label buffer) may not
+// outgrow maxlength.
+int HttpFrame::DecodedHook(struct soap *engine, const char *buf, size_t size) {
+  HttpFrame &frame = FrameOf(engine);
+  size_t value = std::max(engine->blist ? engine->blist->size : 0, engine->labidx);
+  if (engine->maxlength > 0 && value > static_cast<size_t>(engine->maxlength)) {
+    frame.valueTooLong_ = true;
+    return SOAP_LENGTH;
+  }
+  return frame.decoded_ ? frame.decoded_(engine, buf, size) : SOAP_OK;
+}
+
 int HttpFrame::Finish(struct soap *engine) {
   if (kind_ == Kind::kLength || kind_ == Kind::kChunked) {
     char rest[4096];
@@ -254,7 +271,7 @@ int HttpFrame::ReportShort(struct soap *engine) {
   else
     std::snprintf(text_, sizeof text_, "The reply ended after %llu of its %llu body bytes%s",
                   static_cast<unsigned long long>(received_), static_cast<unsigned long long>(length_), why);
-  return soap_set_receiver_error(engine, "Broken reply", text_, SOAP_LENGTH);
+  return soap_set_receiver_error(engine, text_, nullptr, SOAP_LENGTH);
 }
 
 }  // namespace kv::wire

@@ -33,6 +33,9 @@ class HttpFrame {
   /// True when the body holds no byte; reads until its first byte, the
   /// end of its frame or the close.
   bool BodyEmpty(struct soap *engine);
+  /// True when one value grew past the engine's maxlength (text and
+  /// binary data alike; the runtime checks only text).
+  bool ValueTooLong() const { return valueTooLong_; }
   /// True when the call's deadline ended a wait for bytes.
   bool DeadlineReached() const { return deadlineReached_; }
   /// Sets the engine's error to SOAP_LENGTH with a fault saying how the
@@ -46,6 +49,7 @@ class HttpFrame {
   static int ParseHook(struct soap *engine);
   static int HeaderHook(struct soap *engine, const char *key, const char *value);
   static size_t RecvHook(struct soap *engine, char *buf, size_t size);
+  static int DecodedHook(struct soap *engine, const char *buf, size_t size);
 
   // Starts the body's frame after the head was parsed.
   void BeginBody(struct soap *engine);
@@ -58,6 +62,7 @@ class HttpFrame {
   int (*parse_)(struct soap *) = nullptr;
   int (*parseHeader_)(struct soap *, const char *, const char *) = nullptr;
   size_t (*recv_)(struct soap *, char *, size_t) = nullptr;
+  int (*decoded_)(struct soap *, const char *, size_t) = nullptr;
 
   Kind kind_ = Kind::kUntilClose;
   bool hasLength_ = false;
@@ -75,6 +80,7 @@ class HttpFrame {
   bool done_ = false;  // the frame is whole
   bool short_ = false;
   bool deadlineReached_ = false;
+  bool valueTooLong_ = false;
   std::chrono::steady_clock::time_point deadline_{};
   bool hasDeadline_ = false;
   char text_[160] = {};

@@ -24,7 +24,7 @@ int NotAnEnvelope(struct soap *engine, HttpFrame &frame) {
 int StatusFault(struct soap *engine, HttpFrame &frame) {
   // The runtime gives the status of the line it read as its error.
   if (frame.HeadCut())
-    return soap_set_receiver_error(engine, "Broken reply", "The reply ended inside its HTTP head", SOAP_EOF);
+    return soap_set_receiver_error(engine, "The reply ended inside its HTTP head", nullptr, SOAP_EOF);
   // The runtime gives an empty 200 as 200 or as the end of the input.
   if ((engine->error == kOk || engine->error == SOAP_EOF) && engine->status == kOk && !frame.HeadCut() &&
       !frame.Short() && frame.BodyEmpty(engine))

@@ -4,6 +4,7 @@
 
 #include <sys/mman.h>
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -15,6 +16,12 @@ KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *tabl
                          const char *defaultEndpoint)
     : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint) {
   InitEngine(imode, omode);
+  SetReplyLimits(kDefaultMaxReplyBytes, kDefaultMaxValueBytes);
+}
+
+void KvProxyBase::SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes) {
+  recv_maxlength = maxReplyBytes;
+  maxlength = maxValueBytes;
 }
 
 void *KvProxyBase::operator new(std::size_t size) {
@@ -78,9 +85,24 @@ int KvProxyBase::BeginReply() {
 int KvProxyBase::Abandon() {
   if (frame_.Short())
     frame_.ReportShort(this);
-  else
+  else if (!OverLimit())
     StatusFault(this, frame_);
   return soap_closesock(this);
+}
+
+// The runtime ends a reply over recv_maxlength as if the input had ended,
+// and one over maxlength with SOAP_LENGTH; both say which limit it was.
+bool KvProxyBase::OverLimit() {
+  if (recv_maxlength && count > recv_maxlength) {
+    std::snprintf(limitText_, sizeof limitText_, "The reply exceeds the limit of %llu bytes",
+                  static_cast<unsigned long long>(recv_maxlength));
+  } else if ((error == SOAP_LENGTH && maxlength > 0) || frame_.ValueTooLong()) {
+    std::snprintf(limitText_, sizeof limitText_, "A value of the reply exceeds the limit of %ld bytes", maxlength);
+  } else {
+    return false;
+  }
+  soap_set_receiver_error(this, limitText_, nullptr, SOAP_LENGTH);
+  return true;
 }
 
 // Reads the rest of the reply once the response element was tried. Another
@@ -91,6 +113,7 @@ int KvProxyBase::EndReply() {
     if (error != SOAP_TAG_MISMATCH || level != 2) return Abandon();
     int result = ClassifyFault(soap_recv_fault(this, 0));
     if (frame_.Short()) return frame_.ReportShort(this);
+    if (OverLimit()) return error;
     if (result == SOAP_CLI_FAULT || result == SOAP_SVR_FAULT || result == SOAP_MUSTUNDERSTAND ||
         result == SOAP_VERSIONMISMATCH || result == SOAP_FAULT)
       return result;

@@ -12,6 +12,11 @@
 
 namespace kv::wire {
 
+/// Limits of every reply unless the caller sets others: far above the
+/// largest real reply (about 105 MB).
+inline constexpr ULONG64 kDefaultMaxReplyBytes = 512ull << 20;
+inline constexpr long kDefaultMaxValueBytes = 256L << 20;
+
 class KvProxyBase : public soap {
  public:
   /// URL the next operation posts to; null means the proxy's default.
@@ -40,6 +45,10 @@ class KvProxyBase : public soap {
   virtual char *soap_sprint_fault(char *buf, size_t len);
 
   const char *DefaultEndpoint() const { return defaultEndpoint_; }
+  /// The largest reply, in bytes after decompression, and the longest one
+  /// value (text or binary data) in bytes; 0 means no limit. A reply over
+  /// either fails with SOAP_LENGTH.
+  void SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes);
 
  protected:
   KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table, const char *defaultEndpoint);
@@ -67,12 +76,14 @@ class KvProxyBase : public soap {
   int BeginReply();
   int EndReply();
   int Abandon();
+  bool OverLimit();
   int ClassifyFault(int result);
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
   HttpFrame frame_;
+  char limitText_[96] = {};
 
   friend HttpFrame &FrameOf(struct soap *engine);
 };
