@@ -34,11 +34,12 @@ class Converter {
 
   // Converts `size` bytes into `out`, a string of the target's code unit;
   // `unit` is the width of one input character, used to step over an
-  // invalid one. `estimate` is the expected output length in code units.
+  // invalid one. `estimate` is the expected output length in code units;
+  // the result grows when it needs more.
   template <class Out>
   void Run(const char *in, size_t size, size_t unit, size_t estimate, Out &out) {
     using Unit = typename Out::value_type;
-    out.resize(estimate + 4);
+    out.resize(estimate);
     size_t used = 0;  // bytes
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char *src = const_cast<char *>(in);
@@ -138,8 +139,15 @@ std::wstring NarrowToWide(const std::string &text, const std::string &from) {
   Converter &conv = ConverterFor(from, kWide);
   if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
   std::wstring out;
-  // One character per input byte at most.
-  conv.Run(text.data(), text.size(), 1, text.size(), out);
+  // Valid UTF-8 gives one character per byte that is no continuation byte;
+  // sizing the result by that keeps it from holding up to three times the
+  // memory it needs. Other input grows as it needs.
+  size_t estimate = text.size();
+  if (from == kUtf8) {
+    estimate = 0;
+    for (unsigned char c : text) estimate += (c & 0xC0) != 0x80;
+  }
+  conv.Run(text.data(), text.size(), 1, estimate, out);
   return out;
 }
 

@@ -6,11 +6,66 @@
 
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 #include "TypeNames.h"
 
 namespace kv::wire {
+namespace {
+
+// Engines given back are kept mapped, up to a bound, and handed out again:
+// a new engine then costs neither a mapping nor page faults, and munmap
+// (which interrupts every thread of the process) happens only beyond the
+// bound. Under AddressSanitizer every engine is unmapped, so that a use
+// after destruction faults.
+class EnginePages {
+ public:
+  static EnginePages &Instance() {
+    static EnginePages *pages = new EnginePages();  // never destroyed: used until exit
+    return *pages;
+  }
+
+  void *Take(std::size_t size) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      for (std::size_t i = count_; i-- > 0;)
+        if (kept_[i].size == size) {
+          void *p = kept_[i].pages;
+          kept_[i] = kept_[--count_];
+          return p;
+        }
+    }
+    void *p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    return p;
+  }
+
+  void Give(void *p, std::size_t size) noexcept {
+#if !defined(__SANITIZE_ADDRESS__)
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (count_ < kKept) {
+        kept_[count_++] = {p, size};
+        return;
+      }
+    }
+#endif
+    munmap(p, size);
+  }
+
+ private:
+  static constexpr std::size_t kKept = 64;  // about 10 MB
+  struct Block {
+    void *pages;
+    std::size_t size;
+  };
+  std::mutex mutex_;
+  Block kept_[kKept] = {};
+  std::size_t count_ = 0;
+};
+
+}  // namespace
 
 KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
                          const char *defaultEndpoint)
@@ -24,14 +79,10 @@ void KvProxyBase::SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes) {
   maxlength = maxValueBytes;
 }
 
-void *KvProxyBase::operator new(std::size_t size) {
-  void *p = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p == MAP_FAILED) throw std::bad_alloc();
-  return p;
-}
+void *KvProxyBase::operator new(std::size_t size) { return EnginePages::Instance().Take(size); }
 
 void KvProxyBase::operator delete(void *p, std::size_t size) noexcept {
-  if (p) munmap(p, size);
+  if (p) EnginePages::Instance().Give(p, size);
 }
 
 KvProxyBase::~KvProxyBase() {

@@ -25,7 +25,8 @@ class KvProxyBase : public soap {
 
   virtual ~KvProxyBase();
   // A proxy is one large engine; it gets pages of its own, so that many
-  // made and dropped on several threads do not fragment the heap.
+  // made and dropped on several threads do not fragment the heap. A few
+  // engines' pages stay mapped for the next proxies.
   static void *operator new(std::size_t size);
   static void operator delete(void *p, std::size_t size) noexcept;
   KvProxyBase(const KvProxyBase &) = delete;

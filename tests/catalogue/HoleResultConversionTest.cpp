@@ -232,6 +232,37 @@ TEST(HoleResultConversion, ReadsHoleResultsWithEveryPartMade) {
   EXPECT_EQ(results[3]->holeId, L"");
 }
 
+// A hole result's nested records share storage; each stays its own record
+// and lives as long as it is held, not as long as its hole result.
+TEST(HoleResultConversion, NestedRecordsAreDistinctAndOutliveTheirHoleResult) {
+  ConvertEngine engine("HOLERESULT");
+  HOLERESULT__findHoleResultsResponse response;
+  ASSERT_TRUE(engine.Read("findHoleResults",
+                          "<return><clashPoint><x>1</x><y>1</y><z>1</z></clashPoint>"
+                          "<directionVector><end/><start/></directionVector>"
+                          "<pipelineVector><start><x>7</x><y>8</y><z>9</z></start><end/></pipelineVector>"
+                          "<picFile><md5>m</md5></picFile></return>",
+                          response));
+  std::vector<boost::shared_ptr<StHoleResult>> results;
+  ReadResponse(response, results);
+  ASSERT_EQ(results.size(), 1u);
+  boost::shared_ptr<StPoint> clash = results[0]->clashPoint;
+  boost::shared_ptr<StDirection> pipeline = results[0]->pipelineVector;
+  boost::shared_ptr<StMoxFileAttribute> file = results[0]->picFile;
+  const std::vector<const void *> parts{clash.get(), results[0]->holePoint.get(), results[0]->normalVector.get(),
+                                        results[0]->directionVector->end.get(),
+                                        results[0]->directionVector->start.get(), pipeline->end.get(),
+                                        pipeline->start.get(), results[0]->elevation.get(), file.get()};
+  for (size_t i = 0; i < parts.size(); ++i)
+    for (size_t k = i + 1; k < parts.size(); ++k) EXPECT_NE(parts[i], parts[k]) << i << " and " << k;
+  results.clear();
+  ExpectPoint(clash, 1, 1, 1);
+  ExpectPoint(pipeline->start, 7, 8, 9);
+  EXPECT_EQ(file->md5, L"m");
+  clash->x = 2;
+  ExpectPoint(pipeline->start, 7, 8, 9);
+}
+
 TEST(HoleResultConversion, ReadsFloorsAndSituation) {
   ConvertEngine floorEngine("HOLERESULTFLOOR");
   HOLERESULTFLOOR__findHoleResultFloorsResponse floors;

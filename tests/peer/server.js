@@ -153,10 +153,14 @@ class PeerServer {
     }
     const problem = await validate(request.bodyChildXml, service.xsd);
     if (problem) return reject(`schema validation failed: ${problem}`);
-    const { namespace, localName } = request.element;
+    const { namespace, localName, node } = request.element;
     if (namespace !== service.namespace || !service.operations.includes(localName)) {
       return reject(`{${namespace}}${localName} is no operation of ${service.name}`);
     }
+    // The schema lets a member declared with a derived type leave out its
+    // xsi:type; the wire form does not.
+    const untyped = service.schema.untypedDerived(node);
+    if (untyped.length) return reject(`xsi:type missing: ${untyped.join('; ')}`);
     const out = await service.soap.processRequest(request.text, { url: req.url, method: 'POST', headers: req.headers });
     this.log(`POST ${service.path} ${localName} -> ${out.statusCode}`);
     this.sendSoap(res, out.statusCode, out.body);

@@ -3,6 +3,7 @@
 #include "keel/web/ServicePaths.h"
 
 #include <dlfcn.h>
+#include <malloc.h>
 
 #include <list>
 
@@ -12,6 +13,19 @@ namespace {
 using GetWebServicesFn = void (*)(std::list<IWebRunner *> &);
 
 std::wstring ServiceOf(const std::wstring &servName) { return servName.substr(0, servName.find(L'_')); }
+
+// A large reply's parse result is tens of MB in many small blocks, freed at
+// the end of every request. By default the heap gives that memory back to
+// the system and faults it in again on the next call of the same thread;
+// keep up to this much free memory mapped per heap instead. A fixed
+// threshold also fixes the size from which blocks get pages of their own.
+constexpr int kKeptHeapBytes = 64 << 20;
+
+void KeepFreedHeapMemory() {
+#ifdef __GLIBC__
+  mallopt(M_TRIM_THRESHOLD, kKeptHeapBytes);
+#endif
+}
 
 }  // namespace
 
@@ -51,6 +65,7 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
     return false;
   }
   config_ = config;
+  KeepFreedHeapMemory();
   session_.SetDefaultServAddr(config.servAddr);
   for (IWebRunner *r : runners) {
     std::unique_ptr<IWebRunner> runner(r);
@@ -69,16 +84,21 @@ void CAppWebServiceMgr::SetServicePath(const std::wstring &service, const std::w
 }
 
 boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &servName) {
-  std::unique_ptr<IWebRunner> clone;
+  IWebRunner *prototype = nullptr;
+  std::wstring path;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = runners_.find(servName);
     if (it == runners_.end()) return boost::shared_ptr<IWebServ>();
-    auto path = servicePaths_.find(ServiceOf(servName));
-    it->second->SetServPath(path == servicePaths_.end() ? std::wstring() : path->second);
-    clone.reset(it->second->Clone());
+    prototype = it->second.get();
+    auto found = servicePaths_.find(ServiceOf(servName));
+    if (found != servicePaths_.end()) path = found->second;
   }
+  // The engine is built outside the lock: the prototypes are not changed
+  // after Load, so cloning one on several threads at once is safe.
+  std::unique_ptr<IWebRunner> clone(prototype->Clone());
   if (!clone) return boost::shared_ptr<IWebServ>();
+  clone->SetServPath(path);
   // Clones do not inherit time-outs.
   clone->SetConnectTimeout(config_.connectTimeout);
   clone->SetSendTimeout(config_.sendTimeout);

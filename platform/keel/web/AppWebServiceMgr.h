@@ -69,6 +69,8 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
 
   /// Loads the runners and starts the threads. False, with `error` saying
   /// why, when the library or its export is missing or already loaded.
+  /// Sets the process's heap to keep up to 64 MB of freed memory per heap
+  /// mapped, so that large replies are not faulted in again on every call.
   bool Load(const WebHostConfig &config, std::string &error);
   /// The service path of one service ("ClashRule", ...) for runners
   /// handed out from now on.

@@ -37,6 +37,20 @@ class IWebServ {
   virtual ~IWebServ() {}
 };
 
+/// Offered by operation objects that can run a synchronous request on the
+/// caller's thread, without a hand-over to a worker and back.
+class IWebServRunHere {
+ public:
+  /// Start and Wait in one: runs the request on this thread and returns
+  /// once it has completed. Only a failed request is reported on (to the
+  /// observer, then the host's web-error observer); the caller holds the
+  /// result.
+  virtual void RunHere() = 0;
+
+ protected:
+  ~IWebServRunHere() = default;
+};
+
 /// Told of every failed request, on the host's completion thread.
 class IWebErrorObserver {
  public:

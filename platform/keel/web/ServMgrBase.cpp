@@ -88,8 +88,15 @@ void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)
     handles_[data->handle] = raw;
   }
   raw->SetObserver(this, kObserverKey);
-  raw->Start();
-  if (place) raw->Wait();
+  // A synchronous request runs on this thread where the host offers it:
+  // the caller would only block while a worker ran it.
+  auto *here = place ? dynamic_cast<IWebServRunHere *>(raw) : nullptr;
+  if (here) {
+    here->RunHere();
+  } else {
+    raw->Start();
+    if (place) raw->Wait();
+  }
   return data->handle;
 }
 

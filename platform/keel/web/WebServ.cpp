@@ -48,15 +48,47 @@ void CWebServ::Start() {
     started_ = true;
   }
   boost::shared_ptr<CWebServ> self = shared_from_this();
-  host_.Workers().Post([self] { self->Run(); });
+  host_.Workers().Post([self] {
+    if (self->Claim()) self->Run();
+  });
 }
 
+// A waiting caller runs a request that no worker has taken yet on its own
+// thread: it would only block meanwhile, and the hand-over to a worker and
+// back costs more than a small call itself.
 void CWebServ::Wait() {
-  std::unique_lock<std::mutex> lock(stateMutex_);
-  finishedCv_.wait(lock, [this] { return finished_; });
+  {
+    std::unique_lock<std::mutex> lock(stateMutex_);
+    if (!started_ || claimed_) {
+      finishedCv_.wait(lock, [this] { return finished_; });
+      return;
+    }
+    claimed_ = true;
+  }
+  Run();
 }
 
-void CWebServ::Run() {
+void CWebServ::RunHere() {
+  {
+    std::unique_lock<std::mutex> lock(stateMutex_);
+    if (started_) {
+      lock.unlock();
+      Wait();
+      return;
+    }
+    started_ = claimed_ = true;
+  }
+  Run(false);
+}
+
+bool CWebServ::Claim() {
+  std::lock_guard<std::mutex> lock(stateMutex_);
+  if (claimed_) return false;
+  claimed_ = true;
+  return true;
+}
+
+void CWebServ::Run(bool notify) {
   WebServError error;
   try {
     RunFollowingRedirects();
@@ -80,7 +112,7 @@ void CWebServ::Run() {
     finished_ = true;
   }
   finishedCv_.notify_all();
-  host_.Complete(shared_from_this());
+  if (notify || error.code != 0) host_.Complete(shared_from_this());
 }
 
 // A redirect is followed only to the same server, at most twice, so the

@@ -1,7 +1,10 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
-// Start posts the run to the host's workers; when the run has ended the
-// host hands the completion to its dispatcher, which tells the observer
-// (Notify) and then, for a failed request, the host's web-error observer.
+// Start posts the run to the host's workers; Wait runs a request that no
+// worker has taken yet on the waiting thread; RunHere runs it on the
+// caller's thread without posting it. When the run has ended the host hands
+// the completion to its dispatcher, which tells the observer (Notify) and
+// then, for a failed request, the host's web-error observer; after RunHere
+// only a failed request is handed on.
 #pragma once
 
 #include <boost/enable_shared_from_this.hpp>
@@ -30,7 +33,7 @@ class IWebServHost {
   ~IWebServHost() = default;
 };
 
-class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ> {
+class CWebServ : public IWebServ, public IWebServRunHere, public boost::enable_shared_from_this<CWebServ> {
  public:
   CWebServ(std::unique_ptr<IWebRunner> runner, IWebServHost &host);
   ~CWebServ() override;
@@ -43,12 +46,17 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   IOutput *GetOutput() override;
   void Start() override;
   void Wait() override;
+  void RunHere() override;
 
   /// Tells the observer of the completion; called by the host's dispatch.
   void Notify();
 
  private:
-  void Run();
+  /// Whether this thread takes the run; true once only.
+  bool Claim();
+  /// Runs the request and records how it ended; hands the completion to
+  /// the host, without `notify` only a failure.
+  void Run(bool notify = true);
   void RunFollowingRedirects();
 
   std::unique_ptr<IWebRunner> runner_;
@@ -58,6 +66,7 @@ class CWebServ : public IWebServ, public boost::enable_shared_from_this<CWebServ
   std::mutex stateMutex_;
   std::condition_variable finishedCv_;
   bool started_ = false;
+  bool claimed_ = false;  // a worker or the waiting thread runs it
   bool finished_ = false;
   WebServError error_;
 

@@ -117,7 +117,7 @@ function readRequest(buf, contentType) {
   }
   return {
     text,
-    element: { namespace: child.namespaceURI || '', localName: child.localName },
+    element: { namespace: child.namespaceURI || '', localName: child.localName, node: child },
     bodyChildXml: new XMLSerializer().serializeToString(standalone),
   };
 }

@@ -7,11 +7,14 @@ const fs = require('fs');
 const { DOMParser } = require('@xmldom/xmldom');
 
 const XSD = 'http://www.w3.org/2001/XMLSchema';
+const XSI = 'http://www.w3.org/2001/XMLSchema-instance';
 
-function childElements(node, localName) {
+// Child elements in namespace ns (null: unqualified) with that local name
+// (or any).
+function childElements(node, localName, ns = XSD) {
   const out = [];
   for (let c = node.firstChild; c; c = c.nextSibling) {
-    if (c.nodeType === 1 && c.namespaceURI === XSD && (!localName || c.localName === localName)) out.push(c);
+    if (c.nodeType === 1 && (c.namespaceURI || null) === ns && (!localName || c.localName === localName)) out.push(c);
   }
   return out;
 }
@@ -46,6 +49,30 @@ class Schema {
   derivesFrom(type, base) {
     for (let t = type; t; t = this.types.get(t) && this.types.get(t).base) if (t === base) return true;
     return false;
+  }
+
+  // Elements of a valid request whose type is a derived one but that do not
+  // name it by xsi:type (the schema accepts them where the member is declared
+  // with the derived type itself). The type is read from the element's
+  // declaration or its xsi:type; one problem per such element.
+  untypedDerived(el, type = this.elements.get(el.localName), where = el.localName) {
+    const named = el.getAttributeNS(XSI, 'type');
+    const actual = named ? localPart(named) : type;
+    const t = this.types.get(actual);
+    if (!t) return [];
+    const problems = [];
+    if (!named && t.base) problems.push(`Element '${where}': derived type '${actual}' sent without its xsi:type`);
+    const members = new Map(this.members(actual).map((m) => [m.name, m]));
+    const seen = new Map();
+    for (const child of childElements(el, null, null)) {
+      const m = members.get(child.localName);
+      const n = (seen.get(child.localName) || 0) + 1;
+      seen.set(child.localName, n);
+      if (!m || !this.isComplex(m.type)) continue;
+      const at = `${where}/${child.localName}${m.repeated ? `[${n}]` : ''}`;
+      problems.push(...this.untypedDerived(child, m.type, at));
+    }
+    return problems;
   }
 
   // node-soap object -> plain record of the declared type (or of the derived

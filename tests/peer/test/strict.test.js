@@ -51,6 +51,27 @@ const cases = [
     problem: "Element 'deviceId': This element is not expected",
   },
   {
+    name: 'record of a derived type without its xsi:type',
+    prefix: 'WALKPATH',
+    inner: '<WALKPATH:editPath><path><pathName>p</pathName><pathId>path-1</pathId></path></WALKPATH:editPath>',
+    problem: "xsi:type missing: Element 'editPath/path[1]': derived type 'path4Edit' sent without its xsi:type",
+  },
+  {
+    name: 'one item of a derived list without its xsi:type',
+    prefix: 'HOLERESULT',
+    inner: '<HOLERESULT:changeHoleResultRemarks>' +
+      '<remarks xsi:type="HOLERESULT:holeResultRemarks"><holeId>h1</holeId><remarks>a</remarks></remarks>' +
+      '<remarks><holeId>h2</holeId><remarks>b</remarks></remarks></HOLERESULT:changeHoleResultRemarks>',
+    problem: "Element 'changeHoleResultRemarks/remarks[2]': derived type 'holeResultRemarks' sent without its xsi:type",
+  },
+  {
+    name: 'single derived member without its xsi:type',
+    prefix: 'CLASHRESULTVIEW',
+    inner: '<CLASHRESULTVIEW:setClashResultOverview><overview><belongTo>1</belongTo><wsid>2</wsid></overview>' +
+      '</CLASHRESULTVIEW:setClashResultOverview>',
+    problem: "Element 'setClashResultOverview/overview': derived type 'clashResultOverview' sent without its xsi:type",
+  },
+  {
     name: 'page without its required pageSize',
     prefix: 'HOLERESULT',
     inner: '<HOLERESULT:findHoleResults><all><currentPage>1</currentPage></all></HOLERESULT:findHoleResults>',
@@ -128,4 +149,12 @@ test('the same request in the right form passes', async () => {
   // Namespace prefixes are free: another prefix bound to the same URI passes.
   const other = envelope('CLASHRULE', '<c:listClashRules xmlns:c="http://clash.ws.ruvu/"/>');
   assert.equal((await peer.call('CLASHRULE', null, { body: other })).status, 200);
+  // So is the prefix of the type a derived record names.
+  const typed = '<WALKPATH:addPath><paths><pathName>p</pathName></paths></WALKPATH:addPath>';
+  assert.equal((await peer.call('WALKPATH', typed)).status, 200);
+  const edit = '<WALKPATH:editPath><path xmlns:w="http://pathwalk.ws.ruvu/" xsi:type="w:path4Edit">' +
+    '<pathName>q</pathName><pathId>path-1</pathId></path></WALKPATH:editPath>';
+  const edited = await peer.call('WALKPATH', edit);
+  assert.equal(edited.status, 200, edited.text);
+  assert.match(edited.text, /<pathName>q<\/pathName>/);
 });

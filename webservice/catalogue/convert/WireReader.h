@@ -13,6 +13,7 @@
 #include "catalogue/convert/FieldMap.h"
 #include "catalogue/convert/ListReserve.h"
 #include "catalogue/convert/WideText.h"
+#include "records/HoleResultRecords.h"
 #include "soapH.h"
 
 namespace KEEL::KVWEBSERVICE::detail {
@@ -54,10 +55,94 @@ class WireReader {
     for (const std::string &text : list) texts.push_back(ToWide(&text));
   }
 
+  /// A hole result with its eleven nested records in three allocations
+  /// instead of twelve (HoleResultReader below).
+  template <class Wire>
+  void operator()(const Wire *part, boost::shared_ptr<StHoleResult> &record) const;
+  template <class Wire>
+  void operator()(const std::vector<Wire *> &list, std::vector<boost::shared_ptr<StHoleResult>> &records) const;
+
   template <class Wire, class St>
   void Fill(const Wire &wire, St &record) const {
     MapFields(*this, wire, record, FieldsOf<St>());
   }
 };
+
+// The nested records of one hole result. The leaf records share one
+// block and the two directions another; each nested pointer shares
+// ownership of its block, so a nested record kept alone keeps its block.
+// No block points to itself: the record points to both, the directions
+// to the leaves.
+struct HoleResultLeaves {
+  StPoint points[7];  // clash, hole and normal points, two per direction
+  StElevation elevation;
+  StMoxFileAttribute picFile;
+};
+struct HoleResultDirections {
+  StDirection directions[2];
+};
+
+/// Reads one hole result; every nested record comes from the blocks.
+class HoleResultReader : public WireReader {
+ public:
+  using WireReader::operator();
+
+  HoleResultReader()
+      : leaves_(boost::make_shared<HoleResultLeaves>()), directions_(boost::make_shared<HoleResultDirections>()) {}
+
+  template <class Wire>
+  void operator()(const Wire *part, boost::shared_ptr<StPoint> &record) const {
+    record = Take(leaves_, leaves_->points, points_);
+    if (part) MapFields(*this, *part, *record, FieldsOf<StPoint>());
+  }
+  template <class Wire>
+  void operator()(const Wire *part, boost::shared_ptr<StDirection> &record) const {
+    record = Take(directions_, directions_->directions, directionsUsed_);
+    if (part) MapFields(*this, *part, *record, FieldsOf<StDirection>());
+  }
+  template <class Wire>
+  void operator()(const Wire *part, boost::shared_ptr<StElevation> &record) const {
+    record = boost::shared_ptr<StElevation>(leaves_, &leaves_->elevation);
+    if (part) MapFields(*this, *part, *record, FieldsOf<StElevation>());
+  }
+  template <class Wire>
+  void operator()(const Wire *part, boost::shared_ptr<StMoxFileAttribute> &record) const {
+    record = boost::shared_ptr<StMoxFileAttribute>(leaves_, &leaves_->picFile);
+    if (part) MapFields(*this, *part, *record, FieldsOf<StMoxFileAttribute>());
+  }
+
+  template <class Wire>
+  boost::shared_ptr<StHoleResult> Read(const Wire *part) const {
+    auto record = boost::make_shared<StHoleResult>();
+    if (part) MapFields(*this, *part, *record, FieldsOf<StHoleResult>());
+    return record;
+  }
+
+ private:
+  // The next record of a block's array; a new record of its own should
+  // the array be used up.
+  template <class Block, class St, std::size_t N>
+  static boost::shared_ptr<St> Take(const boost::shared_ptr<Block> &block, St (&slots)[N], std::size_t &used) {
+    if (used < N) return boost::shared_ptr<St>(block, &slots[used++]);
+    return boost::make_shared<St>();
+  }
+
+  boost::shared_ptr<HoleResultLeaves> leaves_;
+  boost::shared_ptr<HoleResultDirections> directions_;
+  mutable std::size_t points_ = 0;
+  mutable std::size_t directionsUsed_ = 0;
+};
+
+template <class Wire>
+void WireReader::operator()(const Wire *part, boost::shared_ptr<StHoleResult> &record) const {
+  record = HoleResultReader().Read(part);
+}
+
+template <class Wire>
+void WireReader::operator()(const std::vector<Wire *> &list,
+                            std::vector<boost::shared_ptr<StHoleResult>> &records) const {
+  ReserveMore(records, list.size());
+  for (const Wire *entry : list) records.push_back(HoleResultReader().Read(entry));
+}
 
 }  // namespace KEEL::KVWEBSERVICE::detail

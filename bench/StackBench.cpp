@@ -1,0 +1,500 @@
+// The manager stack (manager, host, runner, St records) side by side with
+// the raw proxy, in one run, against a fast canned server on loopback that
+// this program starts itself:
+//   kv_bench_stack [all|read|peak|small|async|memory] [records]
+//   read    the findHoleResults reply of `records` (10,000) full hole results
+//           through a synchronous manager call and through the raw proxy,
+//           alternating: time per call, page faults and system time per call
+//   peak    peak resident memory of that read, each side in a process of
+//           its own
+//   small   a small synchronous call (one connection per call): calls per
+//           second through a manager and through the raw proxy
+//   async   asynchronous calls from 1, 4 and 16 callers on 4 workers
+//           against one synchronous caller
+//   small-of stack|raw CALLS   one side of "small" alone, for perf stat
+//   memory  resident memory over 10,000 (KV_BENCH_CALLS) mixed calls on 16
+//           threads, growth after the first tenth
+// Each part prints its goal; the exit code is 1 when one is missed.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <boost/make_shared.hpp>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CannedServer.h"
+#include "HoleResultFixture.h"
+#include "KvWebServiceManager.h"
+#include "Namespaces.h"
+#include "Proxies.h"
+#include "WireIo.h"
+#include "keel/web/AppWebServiceMgr.h"
+#include "managers/ManagerTable.h"
+#include "wrench/LogMsg.h"
+#include "wrench/TextConvert.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace KEEL::KVWEBSERVICE;
+using KVWEBSERVICEMANAGER::CLASHRULE::CClashRuleMgr;
+using KVWEBSERVICEMANAGER::CLASHRULE::IClashRuleQuery;
+using KVWEBSERVICEMANAGER::DEVICE::CDeviceMgr;
+using KVWEBSERVICEMANAGER::HOLERESULT::CHoleResultMgr;
+
+const char kHolePath[] = "/RUVU/webservice/hole/VXHoleResultWebService";
+const char kRulePath[] = "/RUVU/webservice/clash/VXClashRuleWebService";
+
+// ---- replies -------------------------------------------------------------
+
+std::string HoleReply(int records) {
+  std::vector<kv::bench::HoleData> data(records);
+  HOLERESULT__findHoleResultsResponse response;
+  response.soap_default(nullptr);
+  for (int i = 0; i < records; ++i) {
+    kv::bench::Fill(data[i], i);
+    response.return_.push_back(&data[i].hole);
+  }
+  struct soap engine;
+  soap_init(&engine);
+  soap_set_namespaces(&engine, kv::wire::NamespacesOf("HOLERESULT"));
+  engine.omode |= SOAP_C_UTFSTRING;
+  std::string xml = kv::test::WriteElement(&engine, response, "HOLERESULT:findHoleResultsResponse");
+  soap_destroy(&engine);
+  soap_end(&engine);
+  soap_done(&engine);
+  xml.erase(0, xml.find("<HOLERESULT:"));
+  return kv::bench::CannedServer::Soap(xml);
+}
+
+std::string RulesReply() {
+  return kv::bench::CannedServer::Soap(
+      "<ns:listClashRulesResponse xmlns:ns=\"http://clash.ws.ruvu/\">"
+      "<return><isDefaultRule>true</isDefaultRule><ruleId>r1</ruleId><ruleName>默认规则</ruleName></return>"
+      "<return><isDefaultRule>false</isDefaultRule><ruleId>r2</ruleId><ruleName>管线与结构</ruleName></return>"
+      "</ns:listClashRulesResponse>");
+}
+
+std::string DevicesReply() {
+  return kv::bench::CannedServer::Soap(
+      "<ns:listDeviceResponse xmlns:ns=\"http://pathwalk.ws.ruvu/\">"
+      "<return><deviceId>d1</deviceId></return><return><deviceId>d2</deviceId></return>"
+      "</ns:listDeviceResponse>");
+}
+
+std::string FaultReply() {
+  return kv::bench::CannedServer::Soap(
+      "<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode><faultstring>no such rule</faultstring>"
+      "</SOAP-ENV:Fault>",
+      500);
+}
+
+// ---- measuring -----------------------------------------------------------
+
+long StatusKb(const char *key) {
+  std::ifstream status("/proc/self/status");
+  const size_t n = std::char_traits<char>::length(key);
+  for (std::string line; std::getline(status, line);)
+    if (line.compare(0, n, key) == 0) return std::atol(line.c_str() + n);
+  return 0;
+}
+
+struct Usage {
+  long minorFaults;
+  double systemMs;
+};
+
+Usage UsageNow() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return {u.ru_minflt, u.ru_stime.tv_sec * 1e3 + u.ru_stime.tv_usec / 1e3};
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+bool Verdict(const char *what, double value, double goal, bool atLeast) {
+  bool ok = atLeast ? value >= goal : value <= goal;
+  std::printf("  %-44s %6.2f  goal %s %.2f  %s\n", what, value, atLeast ? ">=" : "<=", goal, ok ? "met" : "MISSED");
+  return ok;
+}
+
+// ---- the two sides -------------------------------------------------------
+
+struct Stack {
+  explicit Stack(const std::string &address, int workers = 4) {
+    KEEL::WEB::WebHostConfig config;
+    config.library = KV_WEBSERVICE_LIBRARY;
+    config.servAddr = WRENCH::AnsiToUnicode(address);
+    config.workers = workers;
+    std::string error;
+    if (!host.Load(config, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      std::exit(2);
+    }
+    KEEL::FRAME::RegisterManager(&host);
+  }
+  ~Stack() { KEEL::FRAME::UnregisterManager(&host); }
+  KEEL::WEB::CAppWebServiceMgr host;
+};
+
+template <class Proxy>
+struct RawProxy {
+  explicit RawProxy(const std::string &url) : endpoint(url), proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM) {
+    proxy.imode |= SOAP_C_UTFSTRING;
+    proxy.omode |= SOAP_C_UTFSTRING;
+  }
+  std::string endpoint;
+  Proxy proxy;
+};
+
+size_t FindThroughManager(CHoleResultMgr &holes) {
+  StFindHoleResults find;
+  find.queryParam = boost::make_shared<StAffiliateQueryParam>();
+  boost::shared_ptr<MOXAPP::IMOXUserDataArray<StHoleResult>> found;
+  holes.ServiceFindHoleResults(find, found);
+  if (!found || !found->GetState()) std::exit(3);
+  return found->Count();
+}
+
+size_t FindThroughProxy(RawProxy<VXHoleResultWebServiceSoapBindingProxy> &raw) {
+  HOLERESULT__findHoleResults request;
+  HOLERESULT__findHoleResultsResponse response;
+  request.soap_default(&raw.proxy);
+  raw.proxy.soap_endpoint = raw.endpoint.c_str();
+  if (raw.proxy.findHoleResults(&request, &response) != SOAP_OK) std::exit(3);
+  size_t n = response.return_.size();
+  soap_destroy(&raw.proxy);
+  soap_end(&raw.proxy);
+  return n;
+}
+
+bool ListThroughManager(CClashRuleMgr &rules) {
+  boost::shared_ptr<MOXAPP::IMOXUserDataArray<StClashRule>> listed;
+  rules.ServiceListClashRules(listed);
+  return listed && listed->GetState() && listed->Count() == 2;
+}
+
+bool ListThroughProxy(RawProxy<VXClashRuleWebServiceSoapBindingProxy> &raw) {
+  CLASHRULE__listClashRules request;
+  CLASHRULE__listClashRulesResponse response;
+  raw.proxy.soap_endpoint = raw.endpoint.c_str();
+  bool ok = raw.proxy.listClashRules(&request, &response) == SOAP_OK && response.return_.size() == 2;
+  soap_destroy(&raw.proxy);
+  soap_end(&raw.proxy);
+  return ok;
+}
+
+// Counts completions of every clash-rule operation.
+class Counter : public IClashRuleQuery {
+ public:
+#define KV_BENCH_COUNT(D, SERVICE, op, NAME, Method, Callback, IN_KIND, InType, HOLDER, St) \
+  void Callback(void *, boost::shared_ptr<KV_MGR_HOLDER_##HOLDER(St)> &result) override { Done(result && result->GetState()); }
+  KV_CLASHRULE_MGR_OPERATIONS(KV_BENCH_COUNT, ~)
+#undef KV_BENCH_COUNT
+
+  void WaitFor(long n) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    cv_.wait(lock, [&] { return done_ >= n; });
+  }
+  long Failed() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return failed_;
+  }
+
+ private:
+  void Done(bool ok) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++done_;
+    if (!ok) ++failed_;
+    cv_.notify_all();
+  }
+  std::mutex mutex_;
+  std::condition_variable cv_;
+  long done_ = 0;
+  long failed_ = 0;
+};
+
+// ---- the parts -----------------------------------------------------------
+
+bool Read(const std::string &address, int records) {
+  Stack stack(address);
+  CHoleResultMgr holes;
+  RawProxy<VXHoleResultWebServiceSoapBindingProxy> raw("http://" + address + kHolePath);
+  const int rounds = 7;
+  FindThroughManager(holes);  // warm-up
+  FindThroughProxy(raw);
+  std::vector<double> stackMs, rawMs, stackFaults, rawFaults, stackSys, rawSys;
+  for (int r = 0; r < rounds; ++r) {
+    Usage u0 = UsageNow();
+    auto t0 = Clock::now();
+    size_t a = FindThroughManager(holes);
+    auto t1 = Clock::now();
+    Usage u1 = UsageNow();
+    size_t b = FindThroughProxy(raw);
+    auto t2 = Clock::now();
+    Usage u2 = UsageNow();
+    if (a != static_cast<size_t>(records) || b != a) std::exit(3);
+    stackMs.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    rawMs.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
+    stackFaults.push_back(u1.minorFaults - u0.minorFaults);
+    rawFaults.push_back(u2.minorFaults - u1.minorFaults);
+    stackSys.push_back(u1.systemMs - u0.systemMs);
+    rawSys.push_back(u2.systemMs - u1.systemMs);
+  }
+  std::printf("(a) findHoleResults, %d hole results, synchronous (median of %d alternating rounds)\n", records,
+              rounds);
+  std::printf("  %-22s %10s %14s %16s\n", "", "ms/call", "page faults", "system ms/call");
+  std::printf("  %-22s %10.1f %14.0f %16.1f\n", "raw proxy", Median(rawMs), Median(rawFaults), Median(rawSys));
+  std::printf("  %-22s %10.1f %14.0f %16.1f\n", "manager stack", Median(stackMs), Median(stackFaults),
+              Median(stackSys));
+  return Verdict("time, manager stack / raw proxy", Median(stackMs) / Median(rawMs), 1.15, false);
+}
+
+// Peak resident memory of three calls of one side, in a fresh process of
+// its own (this program again, with "peak-of").
+long PeakOf(const std::string &address, const char *side) {
+  int fds[2];
+  if (pipe(fds) != 0) std::exit(2);
+  pid_t child = fork();
+  if (child == 0) {
+    dup2(fds[1], STDOUT_FILENO);
+    close(fds[0]);
+    close(fds[1]);
+    execl("/proc/self/exe", "kv_bench_stack", "peak-of", side, address.c_str(), static_cast<char *>(nullptr));
+    _exit(2);
+  }
+  close(fds[1]);
+  char text[64] = {};
+  ssize_t n = read(fds[0], text, sizeof text - 1);
+  close(fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (n <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) std::exit(2);
+  return std::atol(text);
+}
+
+int PeakOfSide(const std::string &side, const std::string &address) {
+  if (std::getenv("KV_BENCH_VERBOSE")) std::fprintf(stderr, "%s: rss before %ld KB\n", side.c_str(), StatusKb("VmRSS:"));
+  const int calls = std::getenv("KV_BENCH_PEAK_CALLS") ? std::atoi(std::getenv("KV_BENCH_PEAK_CALLS")) : 3;
+  if (side == "stack") {
+    Stack stack(address);
+    CHoleResultMgr holes;
+    for (int i = 0; i < calls; ++i) FindThroughManager(holes);
+  } else {
+    RawProxy<VXHoleResultWebServiceSoapBindingProxy> raw("http://" + address + kHolePath);
+    for (int i = 0; i < calls; ++i) FindThroughProxy(raw);
+  }
+  std::printf("%ld\n", StatusKb("VmHWM:"));
+  if (std::getenv("KV_BENCH_VERBOSE"))
+    std::fprintf(stderr, "%s: rss after %ld KB (anon %ld, file %ld)\n", side.c_str(), StatusKb("VmRSS:"),
+                 StatusKb("RssAnon:"), StatusKb("RssFile:"));
+  return 0;
+}
+
+bool Peak(const std::string &address, int records) {
+  long raw = PeakOf(address, "raw"), stack = PeakOf(address, "stack");
+  std::printf("(a) peak resident memory over three findHoleResults calls of %d hole results, own process each\n",
+              records);
+  std::printf("  raw proxy %ld MiB   manager stack %ld MiB\n", raw / 1024, stack / 1024);
+  return Verdict("peak memory, manager stack / raw proxy", static_cast<double>(stack) / raw, 1.5, false);
+}
+
+template <class Call>
+double Rate(int calls, Call call) {
+  auto start = Clock::now();
+  for (int i = 0; i < calls; ++i)
+    if (!call()) std::exit(3);
+  return calls / Seconds(start);
+}
+
+bool Small(const std::string &address) {
+  Stack stack(address);
+  CClashRuleMgr rules;
+  RawProxy<VXClashRuleWebServiceSoapBindingProxy> raw("http://" + address + kRulePath);
+  const int rounds = 10, calls = 500;
+  Rate(100, [&] { return ListThroughManager(rules); });
+  Rate(100, [&] { return ListThroughProxy(raw); });
+  std::vector<double> viaStack, viaRaw;
+  for (int r = 0; r < rounds; ++r) {
+    viaStack.push_back(Rate(calls, [&] { return ListThroughManager(rules); }));
+    viaRaw.push_back(Rate(calls, [&] { return ListThroughProxy(raw); }));
+  }
+  std::printf("(b) small synchronous call (listClashRules, one connection per call), calls/s, median of %d "
+              "alternating rounds of %d\n",
+              rounds, calls);
+  std::printf("  raw proxy %.0f   manager stack %.0f\n", Median(viaRaw), Median(viaStack));
+  return Verdict("calls/s, manager stack / raw proxy", Median(viaStack) / Median(viaRaw), 0.9, true);
+}
+
+// One side only, for perf stat: `calls` small synchronous calls, with
+// this process's processor time, page faults and context switches per call
+// (the server is another process).
+int SmallOneSide(const std::string &side, const std::string &address, int calls) {
+  auto run = [&](auto call) {
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    double rate = Rate(calls, call);
+    getrusage(RUSAGE_SELF, &after);
+    auto us = [](const timeval &t) { return t.tv_sec * 1e6 + t.tv_usec; };
+    double cpu = us(after.ru_utime) - us(before.ru_utime) + us(after.ru_stime) - us(before.ru_stime);
+    std::printf("%s: %.0f calls/s; per call %.1f us processor time, %.2f page faults, %.2f context switches\n",
+                side.c_str(), rate, cpu / calls, double(after.ru_minflt - before.ru_minflt) / calls,
+                double(after.ru_nvcsw + after.ru_nivcsw - before.ru_nvcsw - before.ru_nivcsw) / calls);
+  };
+  if (side == "stack") {
+    Stack stack(address);
+    CClashRuleMgr rules;
+    ListThroughManager(rules);
+    run([&] { return ListThroughManager(rules); });
+  } else {
+    RawProxy<VXClashRuleWebServiceSoapBindingProxy> raw("http://" + address + kRulePath);
+    ListThroughProxy(raw);
+    run([&] { return ListThroughProxy(raw); });
+  }
+  return 0;
+}
+
+// Asynchronous calls from `callers` threads, `total` in all: calls/s.
+double AsyncRate(CClashRuleMgr &rules, int callers, int total) {
+  Counter counter;
+  auto start = Clock::now();
+  std::vector<std::thread> threads;
+  for (int c = 0; c < callers; ++c)
+    threads.emplace_back([&] {
+      for (int i = 0; i < total / callers; ++i) rules.ServiceListClashRules(&counter);
+    });
+  for (std::thread &t : threads) t.join();
+  counter.WaitFor(total / callers * callers);
+  if (counter.Failed()) std::exit(3);
+  return total / callers * callers / Seconds(start);
+}
+
+bool Async(const std::string &address) {
+  Stack stack(address, 4);
+  CClashRuleMgr rules;
+  const int rounds = 7, calls = 2000;
+  Rate(200, [&] { return ListThroughManager(rules); });
+  AsyncRate(rules, 4, 400);
+  std::vector<double> sync, four;
+  for (int r = 0; r < rounds; ++r) {
+    sync.push_back(Rate(calls, [&] { return ListThroughManager(rules); }));
+    four.push_back(AsyncRate(rules, 4, calls));
+  }
+  std::printf("(c) small calls on 4 workers, calls/s (median of %d alternating rounds of %d): 1 synchronous caller "
+              "%.0f, 4 asynchronous callers %.0f\n",
+              rounds, calls, Median(sync), Median(four));
+  std::printf("  asynchronous, 1 caller %.0f, 16 callers %.0f\n", AsyncRate(rules, 1, calls),
+              AsyncRate(rules, 16, calls));
+  return Verdict("4 async callers / 1 synchronous caller", Median(four) / Median(sync), 3.0, true);
+}
+
+bool Memory(const std::string &address) {
+  Stack stack(address, 4);
+  CClashRuleMgr rules;
+  CDeviceMgr devices;
+  CHoleResultMgr holes;
+  Counter counter;
+  std::atomic<long> asyncCalls{0}, failed{0};
+  auto mixed = [&](int i) {
+    switch (i % 4) {
+      case 0: {
+        boost::shared_ptr<MOXAPP::IMOXUserDataArray<StDevice>> listed;
+        devices.ServiceListDevice(listed);
+        if (!listed || !listed->GetState()) ++failed;
+        break;
+      }
+      case 1:
+        if (FindThroughManager(holes) == 0) ++failed;
+        break;
+      case 2:
+        ++asyncCalls;
+        rules.ServiceListClashRules(&counter);
+        break;
+      default: {
+        std::wstring unknownRule = L"no-such-rule";
+        boost::shared_ptr<MOXAPP::IMOXBaseData<bool>> removed;  // a fault
+        rules.ServiceRemoveClashRule(unknownRule, removed);
+        if (!removed || removed->GetState()) ++failed;
+      }
+    }
+  };
+  const int threads = 16;
+  std::printf("(d) resident memory over mixed calls on %d threads (sync, async, a fault)\n", threads);
+  std::printf("  calls     resident KB\n");
+  std::atomic<int> next{0};
+  long afterWarmup = 0;
+  const int total = std::getenv("KV_BENCH_CALLS") ? std::atoi(std::getenv("KV_BENCH_CALLS")) : 10000;
+  const int warmup = total / 10;  // every thread's heap and the kept engines filled
+  for (int mark : {500, warmup, total / 4, total / 2, total * 3 / 4, total}) {
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t)
+      workers.emplace_back([&] {
+        for (int i; (i = next.fetch_add(1)) < mark;) mixed(i);
+      });
+    for (std::thread &w : workers) w.join();
+    next = mark;
+    counter.WaitFor(asyncCalls);
+    long kb = StatusKb("VmRSS:");
+    if (mark == warmup) afterWarmup = kb;
+    std::printf("  %-9d %ld\n", mark, kb);
+  }
+  long growth = StatusKb("VmRSS:") - afterWarmup;
+  std::printf("  unexpected outcomes %ld, pending records %zu\n", failed + counter.Failed(),
+              rules.PendingRequests() + devices.PendingRequests() + holes.PendingRequests());
+  bool ok = failed == 0 && counter.Failed() == 0;
+  return Verdict("growth after the first tenth, MiB", growth / 1024.0, 2.0, false) && ok;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  WRENCH::CLogMsg::SetInstallRoot("/tmp/kv_bench_stack");
+  const std::string mode = argc > 1 ? argv[1] : "all";
+  if (mode == "peak-of" && argc > 3) return PeakOfSide(argv[2], argv[3]);
+  const int records = argc > 2 ? std::atoi(argv[2]) : 10000;
+  bool all = mode == "all", ok = true;
+  if (mode == "serve") {  // a server for outside tools (perf, valgrind): prints its address
+    kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
+    std::printf("%s\n", server.Address().c_str());
+    std::fflush(stdout);
+    pause();
+  }
+
+  if (all || mode == "read" || mode == "peak") {
+    kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
+    if (all || mode == "read") ok = Read(server.Address(), records) && ok;
+    if (all || mode == "peak") ok = Peak(server.Address(), records) && ok;
+  }
+  if (mode == "small-of" && argc > 3) {  // small-of stack|raw CALLS: one side, for perf stat
+    kv::bench::CannedServer server([] { return kv::bench::CannedServer::Replies{{"listClashRules", RulesReply()}}; });
+    return SmallOneSide(argv[2], server.Address(), std::atoi(argv[3]));
+  }
+  if (all || mode == "small" || mode == "async" || mode == "memory") {
+    kv::bench::CannedServer server([] {
+      return kv::bench::CannedServer::Replies{{"listClashRules", RulesReply()},
+                                              {"listDevice", DevicesReply()},
+                                              {"findHoleResults", HoleReply(20)},
+                                              {"removeClashRule", FaultReply()}};
+    });
+    if (all || mode == "small") ok = Small(server.Address()) && ok;
+    if (all || mode == "async") ok = Async(server.Address()) && ok;
+    if (all || mode == "memory") ok = Memory(server.Address()) && ok;
+  }
+  return ok ? 0 : 1;
+}
