@@ -1,5 +1,7 @@
 #include "HttpFrame.h"
 
+#include "HttpStatus.h"
+
 #include <strings.h>
 
 #include <algorithm>
@@ -66,7 +68,7 @@ void HttpFrame::Attach(struct soap *engine) {
 void HttpFrame::StartCall(struct soap *engine) {
   Attach(engine);
   kind_ = Kind::kHead;
-  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = headCut_ = valueTooLong_ = false;
+  hasLength_ = chunked_ = done_ = short_ = deadlineReached_ = headCut_ = valueTooLong_ = lengthRefused_ = false;
   bodyBytes_ = headBytes_ = 0;
   hasDeadline_ = engine->transfer_timeout != 0;
   if (hasDeadline_) {
@@ -79,7 +81,7 @@ void HttpFrame::StartCall(struct soap *engine) {
 int HttpFrame::ParseHook(struct soap *engine) {
   HttpFrame &frame = FrameOf(engine);
   frame.kind_ = Kind::kHead;
-  frame.hasLength_ = frame.chunked_ = frame.headCut_ = false;
+  frame.hasLength_ = frame.chunked_ = frame.headCut_ = frame.lengthRefused_ = false;
   int result = frame.parse_(engine);
   // The runtime takes the end of the input for the end of the head.
   if (frame.headCut_) return engine->error = SOAP_EOF;
@@ -90,9 +92,19 @@ int HttpFrame::ParseHook(struct soap *engine) {
 int HttpFrame::HeaderHook(struct soap *engine, const char *key, const char *value) {
   HttpFrame &frame = FrameOf(engine);
   if (key && value) {
-    if (strcasecmp(key, "Content-Length") == 0)
-      frame.hasLength_ = ParseLength(value, frame.length_);
-    else if (strcasecmp(key, "Transfer-Encoding") == 0)
+    if (strcasecmp(key, "Content-Length") == 0) {
+      // The runtime allocates some bodies by this number before reading
+      // them: refuse one that is no number, disagrees with an earlier one
+      // or exceeds the reply limit.
+      std::uint64_t length = 0;
+      if (!ParseLength(value, length) || (frame.hasLength_ && length != frame.length_) ||
+          (engine->recv_maxlength && length > engine->recv_maxlength)) {
+        frame.lengthRefused_ = true;
+        return engine->error = SOAP_LENGTH;
+      }
+      frame.hasLength_ = true;
+      frame.length_ = length;
+    } else if (strcasecmp(key, "Transfer-Encoding") == 0)
       frame.chunked_ = HasToken(value, "chunked");
   }
   return frame.parseHeader_(engine, key, value);
@@ -264,6 +276,23 @@ int HttpFrame::Finish(struct soap *engine) {
   return short_ ? ReportShort(engine) : SOAP_OK;
 }
 
+int HttpFrame::ReportLengthRefused(struct soap *engine) {
+  if (engine->recv_maxlength)
+    std::snprintf(text_, sizeof text_,
+                  "The reply's Content-Length is no number, disagrees with another or exceeds the limit of %llu bytes",
+                  static_cast<unsigned long long>(engine->recv_maxlength));
+  else
+    std::snprintf(text_, sizeof text_, "The reply's Content-Length is no number or disagrees with another");
+  return ServerFault(engine, text_, SOAP_LENGTH);
+}
+
+int HttpFrame::ReportDeadline(struct soap *engine) {
+  long long us = engine->transfer_timeout > 0 ? 1000000LL * engine->transfer_timeout
+                                              : -static_cast<long long>(engine->transfer_timeout);
+  std::snprintf(text_, sizeof text_, "The reply did not arrive within the call's deadline of %.3g s", us / 1e6);
+  return ServerFault(engine, text_, SOAP_EOF);
+}
+
 int HttpFrame::ReportShort(struct soap *engine) {
   const char *why = deadlineReached_ ? " before the call's deadline" : "";
   if (kind_ == Kind::kChunked)
@@ -271,7 +300,7 @@ int HttpFrame::ReportShort(struct soap *engine) {
   else
     std::snprintf(text_, sizeof text_, "The reply ended after %llu of its %llu body bytes%s",
                   static_cast<unsigned long long>(received_), static_cast<unsigned long long>(length_), why);
-  return soap_set_receiver_error(engine, text_, nullptr, SOAP_LENGTH);
+  return ServerFault(engine, text_, SOAP_LENGTH);
 }
 
 }  // namespace kv::wire

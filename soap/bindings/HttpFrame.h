@@ -36,11 +36,16 @@ class HttpFrame {
   /// True when one value grew past the engine's maxlength (text and
   /// binary data alike; the runtime checks only text).
   bool ValueTooLong() const { return valueTooLong_; }
+  /// True when the head's Content-Length was refused.
+  bool LengthRefused() const { return lengthRefused_; }
+  int ReportLengthRefused(struct soap *engine);
   /// True when the call's deadline ended a wait for bytes.
   bool DeadlineReached() const { return deadlineReached_; }
   /// Sets the engine's error to SOAP_LENGTH with a fault saying how the
   /// body fell short.
   int ReportShort(struct soap *engine);
+  /// Sets the engine's error to SOAP_EOF with a fault naming the deadline.
+  int ReportDeadline(struct soap *engine);
 
  private:
   enum class Kind { kHead, kUntilClose, kLength, kChunked };
@@ -81,9 +86,10 @@ class HttpFrame {
   bool short_ = false;
   bool deadlineReached_ = false;
   bool valueTooLong_ = false;
+  bool lengthRefused_ = false;
   std::chrono::steady_clock::time_point deadline_{};
   bool hasDeadline_ = false;
-  char text_[160] = {};
+  char text_[192] = {};
 };
 
 /// The frame of the proxy that `engine` is; given by the proxy.

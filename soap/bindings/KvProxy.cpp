@@ -134,10 +134,15 @@ int KvProxyBase::BeginReply() {
 // Ends a reply that failed to read; a body cut short of its frame is a
 // broken reply whatever the parser made of it.
 int KvProxyBase::Abandon() {
-  if (frame_.Short())
+  if (frame_.LengthRefused())
+    frame_.ReportLengthRefused(this);
+  else if (frame_.Short())
     frame_.ReportShort(this);
+  else if (frame_.DeadlineReached())
+    frame_.ReportDeadline(this);
   else if (!OverLimit())
     StatusFault(this, frame_);
+  NameFaultSide(this);
   return soap_closesock(this);
 }
 
@@ -152,7 +157,7 @@ bool KvProxyBase::OverLimit() {
   } else {
     return false;
   }
-  soap_set_receiver_error(this, limitText_, nullptr, SOAP_LENGTH);
+  ServerFault(this, limitText_, SOAP_LENGTH);
   return true;
 }
 
@@ -164,6 +169,7 @@ int KvProxyBase::EndReply() {
     if (error != SOAP_TAG_MISMATCH || level != 2) return Abandon();
     int result = ClassifyFault(soap_recv_fault(this, 0));
     if (frame_.Short()) return frame_.ReportShort(this);
+    if (frame_.DeadlineReached()) return frame_.ReportDeadline(this);
     if (OverLimit()) return error;
     if (result == SOAP_CLI_FAULT || result == SOAP_SVR_FAULT || result == SOAP_MUSTUNDERSTAND ||
         result == SOAP_VERSIONMISMATCH || result == SOAP_FAULT)

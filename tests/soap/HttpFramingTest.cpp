@@ -171,5 +171,24 @@ TEST(HttpFraming, ShortRepliesAreBroken) {
   }
 }
 
+// The runtime allocates an error page's body by its Content-Length before
+// reading it: a length that is no number, disagrees with another or exceeds
+// the reply limit is refused at once.
+TEST(HttpFraming, ContentLengthBeyondReasonIsRefused) {
+  const std::string html = "<html><body>Error</body></html>";
+  const std::string kHeads[] = {
+      "HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/html\r\nContent-Length: 99999999999999999\r\n\r\n",
+      "HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/html\r\nContent-Length: 5555555555555555555555555\r\n\r\n",
+      "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 12abc\r\n\r\n",
+      "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 31\r\nContent-Length: 40\r\n\r\n",
+      "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " + std::to_string((600ull << 20)) + "\r\n\r\n",
+  };
+  for (const std::string &head : kHeads) {
+    SCOPED_TRACE(head);
+    ScriptedServer server(ScriptedServer::AtOnce(head + html), false);
+    EXPECT_EQ(CallBounded(server.Url(), 5, 0).result, SOAP_LENGTH);
+  }
+}
+
 }  // namespace
 }  // namespace kv::test
