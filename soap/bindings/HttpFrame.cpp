@@ -254,11 +254,17 @@ bool HttpFrame::BodyEmpty(struct soap *engine) {
   return bodyBytes_ == 0 && !short_;
 }
 
-// Called for every piece of the decoded reply: the value being read (text
+// Called for every piece of the decoded reply. The value being read (text
 // in the engine's current block, binary data in its label buffer) may not
 // outgrow maxlength.
 int HttpFrame::DecodedHook(struct soap *engine, const char *buf, size_t size) {
   HttpFrame &frame = FrameOf(engine);
+  // Parsing work counts against the deadline too, wherever the bytes come
+  // from.
+  if (frame.hasDeadline_ && Clock::now() >= frame.deadline_) {
+    frame.deadlineReached_ = true;
+    return SOAP_EOF;
+  }
   size_t value = std::max(engine->blist ? engine->blist->size : 0, engine->labidx);
   if (engine->maxlength > 0 && value > static_cast<size_t>(engine->maxlength)) {
     frame.valueTooLong_ = true;

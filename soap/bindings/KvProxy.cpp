@@ -124,11 +124,44 @@ int KvProxyBase::BeginReply() {
   // Replies are plain trees: id and href attributes are not multi-reference
   // links, so an element nobody asked for is skipped, never read by its name.
   imode |= SOAP_XML_TREE;
+  textFilter_.Start(false);
   if (soap_begin_recv(this)) return error;
+  if (StartTextFilter()) return error;
   // The runtime would take another document for a body without envelope.
   if (soap_peek_element(this) || soap_match_tag(this, tag, "SOAP-ENV:Envelope"))
     return frame_.Short() ? error : NotAnEnvelope(this, frame_);
   return soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this);
+}
+
+// From here on every byte the runtime receives passes the filter; the part
+// of the body already in the buffer is filtered now.
+int KvProxyBase::StartTextFilter() {
+  if ((mode & SOAP_IO) == SOAP_IO_CHUNK && bufferedBody_.Take(this)) return error;
+  textFilter_.Start((mode & SOAP_ENC_LATIN) != 0);
+  ffilterrecv = FilterText;
+  size_t len = buflen - bufidx;
+  if (FilterText(this, buf + bufidx, &len, sizeof(buf) - bufidx) != SOAP_OK) len = 0;
+  buflen = bufidx + len;
+  return SOAP_OK;
+}
+
+BufferedBody &BufferedBodyOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->bufferedBody_; }
+
+int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen) {
+  return static_cast<KvProxyBase *>(engine)->textFilter_.Filter(buf, len, maxlen);
+}
+
+// A refused text is the reply's error, whatever the parser made of the
+// input that stopped there.
+int KvProxyBase::ReplyDone(int result) {
+  ffilterrecv = nullptr;
+  bufferedBody_.Release(this);
+  if (const char *why = textFilter_.Refusal()) {
+    soap_set_receiver_error(this, "Broken reply", why, SOAP_SYNTAX_ERROR);
+    NameFaultSide(this);
+    return error;
+  }
+  return result;
 }
 
 // Ends a reply that failed to read; a body cut short of its frame is a

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <iosfwd>
 
+#include "BufferedBody.h"
 #include "HttpFrame.h"
+#include "ReplyTextFilter.h"
 #include "soapH.h"
 
 namespace kv::wire {
@@ -66,11 +68,11 @@ class KvProxyBase : public soap {
     if (send(this, soap_endpoint, "", request)) return error;
     if (!response) return soap_closesock(this);
     response->soap_default(this);
-    if (BeginReply()) return Abandon();
+    if (BeginReply()) return ReplyDone(Abandon());
     // Read as an element only: what follows the response in the body is
     // skipped unread (soap_get would read it by its name).
     response->soap_in(this, responseTag, nullptr);
-    return EndReply();
+    return ReplyDone(EndReply());
   }
 
  private:
@@ -79,14 +81,20 @@ class KvProxyBase : public soap {
   int Abandon();
   bool OverLimit();
   int ClassifyFault(int result);
+  // The reply's XML text passes through textFilter_ (see ReplyTextFilter.h).
+  int StartTextFilter();
+  int ReplyDone(int result);
+  static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
   HttpFrame frame_;
   char limitText_[96] = {};
-
+  ReplyTextFilter textFilter_;
+  BufferedBody bufferedBody_;
   friend HttpFrame &FrameOf(struct soap *engine);
+  friend BufferedBody &BufferedBodyOf(struct soap *engine);
 };
 
 }  // namespace kv::wire

@@ -51,7 +51,8 @@ class IWebServRunHere {
   ~IWebServRunHere() = default;
 };
 
-/// Told of every failed request, on the host's completion thread.
+/// Told of every failed request, right after its observer, where the host
+/// runs completions (its dispatcher, by default its completion thread).
 class IWebErrorObserver {
  public:
   virtual void OnWebError(IWebServ *failed) = 0;
