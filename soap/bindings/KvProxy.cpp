@@ -1,7 +1,10 @@
 #include "KvProxy.h"
 
+#include "HttpStatus.h"
+
 #include <sys/mman.h>
 
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -68,6 +71,12 @@ KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *tabl
                          const char *defaultEndpoint)
     : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint) {
   InitEngine(imode, omode);
+  SetReplyLimits(kDefaultMaxReplyBytes, kDefaultMaxValueBytes);
+}
+
+void KvProxyBase::SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes) {
+  recv_maxlength = maxReplyBytes;
+  maxlength = maxValueBytes;
 }
 
 void *KvProxyBase::operator new(std::size_t size) { return EnginePages::Instance().Take(size); }
@@ -88,7 +97,10 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
   UseWireTypeNames(this);
+  frame_.Attach(this);
 }
+
+HttpFrame &FrameOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->frame_; }
 
 void KvProxyBase::soap_noheader() { header = nullptr; }
 
@@ -114,10 +126,10 @@ int KvProxyBase::BeginReply() {
   imode |= SOAP_XML_TREE;
   textFilter_.Start(false);
   if (soap_begin_recv(this)) return error;
-  // Bytes of the reply head: all received so far but the body in the buffer.
-  headBytes_ = count - (buflen - bufidx);
-  plainBody_ = length > 0 && (imode & SOAP_IO) != SOAP_IO_CHUNK && zlib_in == SOAP_ZLIB_NONE;
   if (StartTextFilter()) return error;
+  // The runtime would take another document for a body without envelope.
+  if (soap_peek_element(this) || soap_match_tag(this, tag, "SOAP-ENV:Envelope"))
+    return frame_.Short() ? error : NotAnEnvelope(this, frame_);
   return soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this);
 }
 
@@ -144,18 +156,42 @@ int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t 
 int KvProxyBase::ReplyDone(int result) {
   ffilterrecv = nullptr;
   bufferedBody_.Release(this);
-  if (const char *why = textFilter_.Refusal()) return soap_set_receiver_error(this, "Broken reply", why, SOAP_SYNTAX_ERROR);
+  if (const char *why = textFilter_.Refusal()) {
+    soap_set_receiver_error(this, "Broken reply", why, SOAP_SYNTAX_ERROR);
+    NameFaultSide(this);
+    return error;
+  }
   return result;
 }
 
-// The runtime reads a plain reply to its end whatever its Content-Length
-// says; a body longer or shorter than announced is a broken reply.
-int KvProxyBase::CheckLength() {
-  if (!plainBody_) return SOAP_OK;
-  while (count - headBytes_ < length && soap_getchar(this) != static_cast<soap_wchar>(EOF)) {
+// Ends a reply that failed to read; a body cut short of its frame is a
+// broken reply whatever the parser made of it.
+int KvProxyBase::Abandon() {
+  if (frame_.LengthRefused())
+    frame_.ReportLengthRefused(this);
+  else if (frame_.Short())
+    frame_.ReportShort(this);
+  else if (frame_.DeadlineReached())
+    frame_.ReportDeadline(this);
+  else if (!OverLimit())
+    StatusFault(this, frame_);
+  NameFaultSide(this);
+  return soap_closesock(this);
+}
+
+// The runtime ends a reply over recv_maxlength as if the input had ended,
+// and one over maxlength with SOAP_LENGTH; both say which limit it was.
+bool KvProxyBase::OverLimit() {
+  if (recv_maxlength && count > recv_maxlength) {
+    std::snprintf(limitText_, sizeof limitText_, "The reply exceeds the limit of %llu bytes",
+                  static_cast<unsigned long long>(recv_maxlength));
+  } else if ((error == SOAP_LENGTH && maxlength > 0) || frame_.ValueTooLong()) {
+    std::snprintf(limitText_, sizeof limitText_, "A value of the reply exceeds the limit of %ld bytes", maxlength);
+  } else {
+    return false;
   }
-  if (count - headBytes_ == length) return SOAP_OK;
-  return soap_set_receiver_error(this, "Broken reply", "The HTTP body differs from its Content-Length", SOAP_LENGTH);
+  ServerFault(this, limitText_, SOAP_LENGTH);
+  return true;
 }
 
 // Reads the rest of the reply once the response element was tried. Another
@@ -163,8 +199,11 @@ int KvProxyBase::CheckLength() {
 // empty body is SOAP_NO_TAG.
 int KvProxyBase::EndReply() {
   if (error) {
-    if (error != SOAP_TAG_MISMATCH || level != 2) return soap_closesock(this);
+    if (error != SOAP_TAG_MISMATCH || level != 2) return Abandon();
     int result = ClassifyFault(soap_recv_fault(this, 0));
+    if (frame_.Short()) return frame_.ReportShort(this);
+    if (frame_.DeadlineReached()) return frame_.ReportDeadline(this);
+    if (OverLimit()) return error;
     if (result == SOAP_CLI_FAULT || result == SOAP_SVR_FAULT || result == SOAP_MUSTUNDERSTAND ||
         result == SOAP_VERSIONMISMATCH || result == SOAP_FAULT)
       return result;
@@ -173,7 +212,8 @@ int KvProxyBase::EndReply() {
     return error = SOAP_TAG_MISMATCH;
   }
   // Whether or not the ends read cleanly, closing returns the engine's error.
-  (void)(soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this) || CheckLength());
+  if (soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this)) return Abandon();
+  frame_.Finish(this);
   return soap_closesock(this);
 }
 

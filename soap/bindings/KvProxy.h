@@ -8,10 +8,16 @@
 #include <iosfwd>
 
 #include "BufferedBody.h"
+#include "HttpFrame.h"
 #include "ReplyTextFilter.h"
 #include "soapH.h"
 
 namespace kv::wire {
+
+/// Limits of every reply unless the caller sets others: far above the
+/// largest real reply (about 105 MB).
+inline constexpr ULONG64 kDefaultMaxReplyBytes = 512ull << 20;
+inline constexpr long kDefaultMaxValueBytes = 256L << 20;
 
 class KvProxyBase : public soap {
  public:
@@ -42,6 +48,10 @@ class KvProxyBase : public soap {
   virtual char *soap_sprint_fault(char *buf, size_t len);
 
   const char *DefaultEndpoint() const { return defaultEndpoint_; }
+  /// The largest reply, in bytes after decompression, and the longest one
+  /// value (text or binary data) in bytes; 0 means no limit. A reply over
+  /// either fails with SOAP_LENGTH.
+  void SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes);
 
  protected:
   KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table, const char *defaultEndpoint);
@@ -54,10 +64,11 @@ class KvProxyBase : public soap {
   int Call(int (*send)(struct soap *, const char *, const char *, Request *), Request *request,
            Response *response, const char *responseTag) {
     if (!soap_endpoint) soap_endpoint = defaultEndpoint_;
+    frame_.StartCall(this);
     if (send(this, soap_endpoint, "", request)) return error;
     if (!response) return soap_closesock(this);
     response->soap_default(this);
-    if (BeginReply()) return ReplyDone(soap_closesock(this));
+    if (BeginReply()) return ReplyDone(Abandon());
     // Read as an element only: what follows the response in the body is
     // skipped unread (soap_get would read it by its name).
     response->soap_in(this, responseTag, nullptr);
@@ -67,7 +78,8 @@ class KvProxyBase : public soap {
  private:
   int BeginReply();
   int EndReply();
-  int CheckLength();
+  int Abandon();
+  bool OverLimit();
   int ClassifyFault(int result);
   // The reply's XML text passes through textFilter_ (see ReplyTextFilter.h).
   int StartTextFilter();
@@ -77,10 +89,11 @@ class KvProxyBase : public soap {
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
-  ULONG64 headBytes_ = 0;
-  bool plainBody_ = false;  // neither chunked nor compressed, with a length
+  HttpFrame frame_;
+  char limitText_[96] = {};
   ReplyTextFilter textFilter_;
   BufferedBody bufferedBody_;
+  friend HttpFrame &FrameOf(struct soap *engine);
   friend BufferedBody &BufferedBodyOf(struct soap *engine);
 };
 

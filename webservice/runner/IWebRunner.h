@@ -50,6 +50,11 @@ class IWebRunner {
   virtual void SetConnectTimeout(int t) = 0;
   virtual void SetSendTimeout(int t) = 0;
   virtual void SetRecvTimeout(int t) = 0;
+  /// The deadline of a whole call, in the same units.
+  virtual void SetTransferTimeout(int t) = 0;
+  /// The largest reply (bytes after decompression) and the longest one
+  /// value; 0 means no limit.
+  virtual void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) = 0;
   /// Not owned; required before the first run.
   virtual void SetServSession(IWebSession *session) = 0;
   virtual IWebSession *GetServSession() = 0;

@@ -82,6 +82,10 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
   void SetConnectTimeout(int t) override { proxy->connect_timeout = t; }
   void SetSendTimeout(int t) override { proxy->send_timeout = t; }
   void SetRecvTimeout(int t) override { proxy->recv_timeout = t; }
+  void SetTransferTimeout(int t) override { proxy->transfer_timeout = t; }
+  void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) override {
+    proxy->SetReplyLimits(maxReplyBytes, maxValueBytes);
+  }
   void SetServSession(IWebSession *s) override { session = s; }
   IWebSession *GetServSession() override { return session; }
 

@@ -50,6 +50,14 @@ struct WebHostConfig {
   int connectTimeout = 10;
   int sendTimeout = 30;
   int recvTimeout = 60;
+  /// The deadline of a whole call (gSOAP transfer_timeout), however the
+  /// server paces its bytes: > 0 seconds, < 0 microseconds, 0 none.
+  int transferTimeout = 600;
+  /// The largest reply in bytes, after decompression, and the longest one
+  /// value (text or binary data); 0 means no limit. A reply over either
+  /// fails with SOAP_LENGTH. Far above the largest real reply (~105 MB).
+  unsigned long long maxReplyBytes = 512ull << 20;
+  long maxValueBytes = 256L << 20;
   int workers = 4;
   /// Requests started and waiting for a worker; Start waits while this
   /// many are queued, so callers faster than the server cannot pile up
