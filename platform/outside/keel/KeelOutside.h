@@ -3,13 +3,16 @@
 // journal/StandIn.h); nothing is rendered or downloaded.
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "journal/StandIn.h"
 
 /// Classes: namespace, class.
 #define KV_KEELOUTSIDE_CLASSES(X) \
   X(KEEL::HOOPS, CHoopsBaseMgr)   \
-  X(KEEL::HOOPS, CHoopsCtrlMgr)   \
-  X(KEEL::HOOPS, CHoopsPinMgr)
+  X(KEEL::HOOPS, CHoopsCtrlMgr)
 
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_KEELOUTSIDE_FACTORIES(X)                                          \
@@ -18,3 +21,28 @@
 
 KV_KEELOUTSIDE_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_KEELOUTSIDE_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
+
+namespace KEEL::HOOPS {
+
+/// Pin images of one application: (module name, image directory) pairs.
+struct StPinImage {
+  std::wstring strAppKey;
+  std::vector<std::pair<std::wstring, std::wstring>> vecModules;
+};
+
+/// The pin manager's operations the program calls.
+class IHoopsPinMgr {
+ public:
+  virtual ~IHoopsPinMgr() {}
+  /// Loads the pin images of each record.
+  virtual void LoadPinImage(const std::vector<StPinImage> &images) = 0;
+};
+
+/// "AppHoopsPinMgr": records each record as key, then module=directory.
+class CHoopsPinMgr : public IHoopsPinMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CHoopsPinMgr(const std::wstring &name);
+  void LoadPinImage(const std::vector<StPinImage> &images) override;
+};
+
+}  // namespace KEEL::HOOPS

@@ -8,10 +8,25 @@
 
 namespace EventMgr {
 
-/// The walk module "APP_WALK_MODULE_MGR".
-class CWalkModuleMgr : public ::KVOUTSIDE::CRecordingMgr {
+/// The walk module's operations the program calls.
+class IWalkModuleMgr {
+ public:
+  virtual ~IWalkModuleMgr() {}
+  /// Told the name of a command about to run; leaves a walk it clashes with.
+  virtual void ConflictExitWalkModule(const std::wstring &cmdName) = 0;
+  /// Forgets the last enterprise's walk file.
+  virtual void RemoveLastEnterpriseFile() = 0;
+  /// Ends the running walk command at once.
+  virtual void RudeCloseCommand() = 0;
+};
+
+/// The walk module "APP_WALK_MODULE_MGR"; records every call.
+class CWalkModuleMgr : public IWalkModuleMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CWalkModuleMgr(std::wstring name);
+  void ConflictExitWalkModule(const std::wstring &cmdName) override;
+  void RemoveLastEnterpriseFile() override;
+  void RudeCloseCommand() override;
 };
 
 }  // namespace EventMgr

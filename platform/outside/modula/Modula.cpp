@@ -1,11 +1,84 @@
 #include "modula/Modula.h"
 
-KV_MODULA_FACTORIES(KV_OUTSIDE_DEFINE_FACTORY)
+#include <pugixml.hpp>
+
+#include "ui/App.h"
+#include "wrench/SysRoot.h"
+#include "wrench/TextConvert.h"
 
 namespace MODKIT::MFC {
 
+class CRibbonMenuMgr::CRibbon : public GUI::IGUIRibbon {
+ public:
+  explicit CRibbon(CWnd *frame) {
+    bar_.Create(frame);
+    bar_.SetOwner(frame);
+    pugi::xml_document doc;
+    const std::string path = WRENCH::ConvertGBKToUtf8(WRENCH::GetSysRoot() + L"config/system/CmdIds.xml");
+    if (!doc.load_file(path.c_str())) return;
+    for (pugi::xml_node cmd : doc.child("KvCmdIds").children("Cmd")) {
+      const UINT id = cmd.attribute("id").as_uint(0);
+      const std::wstring name = WRENCH::UTF8ToUnicode(cmd.attribute("name").value());
+      if (!id || name.empty()) continue;
+      CBCGPRibbonButton *button = name == L"AppCmd_DimMarkColor" ? new CBCGPRibbonColorButton(id, name.c_str())
+                                                                 : new CBCGPRibbonButton(id, name.c_str());
+      button->SetName(name);
+      bar_.AddElement(button);
+    }
+  }
+  CBCGPBaseRibbonElement *FindElementByName(const CString &name, BOOL) override {
+    return bar_.FindByName(std::wstring(name));
+  }
+  CBCGPRibbonBar *GetRibbonWnd() override { return &bar_; }
+
+ private:
+  CBCGPRibbonBar bar_;
+};
+
 CRibbonMenuMgr::CRibbonMenuMgr(bool flag, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CRibbonMenuMgr", name, ::KVOUTSIDE::JournalArgs(flag)) {}
+
+CRibbonMenuMgr::~CRibbonMenuMgr() {}
+
+GUI::IGUIRibbon *CRibbonMenuMgr::GetRibbonMenu() {
+  if (!ribbon_) {
+    CWnd *frame = AfxGetMainWnd();
+    if (!frame || !frame->IsWindow()) return nullptr;
+    ribbon_ = std::make_unique<CRibbon>(frame);
+  }
+  return ribbon_.get();
+}
+
+void CRibbonMenuMgr::OnUpdateCmdUI(CBCGPRibbonCmdUI *cmdUI) {
+  if (!cmdUI || !cmdUI->m_pUpdated) return;
+  const std::wstring name = cmdUI->m_pUpdated->GetName();
+  Notify(5, [&](IRibbonMenuObserver *observer) { observer->UpdateCmdUI(name, cmdUI); });
+}
+
+namespace {
+
+class CStatusBarMgrStandIn : public IStatusBarMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CStatusBarMgrStandIn(const std::wstring &name) : CRecordingMgr(L"MODKIT::MFC::CreateStatusBarMgr", name) {}
+  BOOL CreateStatusBar(CFrameWnd *frame, const UINT *indicators, int count) override {
+    Record(L"CreateStatusBar", ::KVOUTSIDE::JournalArgs(count));
+    if (!frame || bar_.IsWindow()) return FALSE;
+    return bar_.Create(frame) && bar_.SetIndicators(indicators, count);
+  }
+  void SetPaneInfo(int index, const CString &text, int width) override {
+    Record(L"SetPaneInfo", ::KVOUTSIDE::JournalArgs(index, std::wstring(text), width));
+    bar_.SetPaneText(index, text);
+    bar_.SetPaneWidth(index, width);
+  }
+  CBCGPStatusBar *GetStatusBar() override { return bar_.IsWindow() ? &bar_ : nullptr; }
+
+ private:
+  CBCGPStatusBar bar_;
+};
+
+}  // namespace
+
+IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatusBarMgrStandIn(name); }
 
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}

@@ -3,24 +3,84 @@
 // journal/StandIn.h).
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "journal/StandIn.h"
+#include "keel/utility/Subject.h"
+#include "ui/Ribbon.h"
+#include "ui/StatusBar.h"
 #include "ui/Wnd.h"
 
-/// Factories taking the registry name: namespace, factory, interface.
-#define KV_MODULA_FACTORIES(X) X(MODKIT::MFC, CreateStatusBarMgr, IStatusBarMgr)
+namespace GUI {
 
-KV_MODULA_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
+/// The ribbon as the ribbon menu manager hands it out.
+class IGUIRibbon {
+ public:
+  virtual ~IGUIRibbon() {}
+  /// The element of command `name` (sub-items included), or null.
+  virtual CBCGPBaseRibbonElement *FindElementByName(const CString &name, BOOL visibleOnly) = 0;
+  /// The ribbon bar window.
+  virtual CBCGPRibbonBar *GetRibbonWnd() = 0;
+};
+
+}  // namespace GUI
 
 namespace MODKIT::MFC {
 
+/// Asked for the state of each ribbon command during an update pass.
+class IRibbonMenuObserver {
+ public:
+  virtual ~IRibbonMenuObserver() {}
+  /// Sets the state of command `cmdName` through `cmdUI`.
+  virtual void UpdateCmdUI(const std::wstring &cmdName, CCmdUI *cmdUI) = 0;
+  /// Told when the ribbon was rebuilt (unused by the program).
+  virtual void OnRibbonChanged() {}
+};
+
 /// The ribbon menu manager "AppRibbonMenuMgr".
-class CRibbonMenuMgr : public ::KVOUTSIDE::CRecordingMgr {
+class IRibbonMenuMgr : public virtual ::KEEL::UTILITY::ISubject<IRibbonMenuObserver> {
+ public:
+  ~IRibbonMenuMgr() override {}
+  /// The ribbon, or null before the main window exists.
+  virtual GUI::IGUIRibbon *GetRibbonMenu() = 0;
+  /// One element's update: the observers under key 5 are asked, by the
+  /// element's command name.
+  virtual void OnUpdateCmdUI(CBCGPRibbonCmdUI *cmdUI) = 0;
+};
+
+/// Builds its ribbon on the application's main window the first time it is
+/// asked for it: one button per <Cmd id name/> of "config/system/CmdIds.xml"
+/// under the installation root, in file order ("AppCmd_DimMarkColor" a
+/// colour button).
+class CRibbonMenuMgr : public IRibbonMenuMgr,
+                       public ::KEEL::UTILITY::CSubject<IRibbonMenuObserver>,
+                       public ::KVOUTSIDE::CRecordingMgr {
  public:
   /// `flag` as the program gives it; recorded.
   CRibbonMenuMgr(bool flag, const std::wstring &name);
+  ~CRibbonMenuMgr() override;
+  GUI::IGUIRibbon *GetRibbonMenu() override;
+  void OnUpdateCmdUI(CBCGPRibbonCmdUI *cmdUI) override;
+
+ private:
+  class CRibbon;
+  std::unique_ptr<CRibbon> ribbon_;
 };
+
+/// The status bar manager "AppStatusBarMgr".
+class IStatusBarMgr {
+ public:
+  virtual ~IStatusBarMgr() {}
+  /// Creates the status bar of `frame` with `count` panes; nonzero on
+  /// success.
+  virtual BOOL CreateStatusBar(CFrameWnd *frame, const UINT *indicators, int count) = 0;
+  /// Sets pane `index`'s text and width in pixels.
+  virtual void SetPaneInfo(int index, const CString &text, int width) = 0;
+  /// The bar, or null before CreateStatusBar.
+  virtual CBCGPStatusBar *GetStatusBar() = 0;
+};
+IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name);
 
 /// The MDI tab pages of the main frame "AppMDITabPageMgr".
 class CMDITabPage : public ::KVOUTSIDE::CRecordingMgr {

@@ -25,4 +25,85 @@ const wchar_t *const CCasMgr::kName = L"CENTRALAUTHENTICATIONSERVICE_MGR ";
 
 CCasMgr::CCasMgr() : CRecordingMgr(L"MOXMANAGERS::CAS::CCasMgr", kName) {}
 
+std::wstring CCasMgr::GetUserName() { return AnswerText(L"GetUserName"); }
+
+StEnterprise CCasMgr::GetCurEnterprise() {
+  StEnterprise enterprise;
+  enterprise.nId = int(AnswerInt(L"GetEnterpriseId"));
+  enterprise.strName = AnswerText(L"GetEnterpriseName");
+  enterprise.strCode = AnswerText(L"GetEnterpriseCode");
+  return enterprise;
+}
+
+void CCasMgr::LogOut() { Record(L"LogOut"); }
+
 }  // namespace MOXMANAGERS::CAS
+
+namespace MOXMANAGERS::ORVELNET {
+
+COrvelNetMgr::COrvelNetMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::ORVELNET::COrvelNetMgr", name) {}
+
+void COrvelNetMgr::StartProgramFileUpdateService() { Record(L"StartProgramFileUpdateService"); }
+
+int COrvelNetMgr::GetProgramFileVersion() { return int(AnswerInt(L"GetProgramFileVersion")); }
+
+}  // namespace MOXMANAGERS::ORVELNET
+
+namespace MOXMANAGERS::MOXCURPROJ {
+
+CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr", name) {}
+
+void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
+
+}  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::PROJDATA_PROC {
+
+CProjDataProcessMgr::CProjDataProcessMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::PROJDATA_PROC::CProjDataProcessMgr", name) {}
+
+bool CProjDataProcessMgr::IsHaveTask() {
+  const bool task = AnswerBool(L"IsHaveTask");
+  Record(L"IsHaveTask", {::KVOUTSIDE::JournalArg(task)});
+  return task;
+}
+
+bool CProjDataProcessMgr::OnCopyData(COPYDATASTRUCT *data) {
+  const bool taken = AnswerBool(L"OnCopyData");
+  Record(L"OnCopyData", ::KVOUTSIDE::JournalArgs(data ? data->dwData : 0, taken));
+  return taken;
+}
+
+}  // namespace MOXMANAGERS::PROJDATA_PROC
+
+namespace MOXMANAGERS::PROCESSPOLLING {
+
+CProcessPollingMgr::CProcessPollingMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::PROCESSPOLLING::CProcessPollingMgr", name) {}
+
+void CProcessPollingMgr::StartPolling(COPYDATASTRUCT *data) {
+  Record(L"StartPolling", ::KVOUTSIDE::JournalArgs(data ? data->dwData : 0));
+}
+
+}  // namespace MOXMANAGERS::PROCESSPOLLING
+
+namespace MOXMANAGERS::FRAME {
+namespace {
+
+class CMoxStartViewMgrStandIn : public IMoxStartViewMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CMoxStartViewMgrStandIn(const std::wstring &name)
+      : CRecordingMgr(L"MOXMANAGERS::FRAME::CreateMoxStartViewMgr", name) {}
+  void SetParentWnd(CWnd *parent) override { Record(L"SetParentWnd", {parent ? L"window" : L"null"}); }
+  void ShowStartView(BOOL show) override { Record(L"ShowStartView", ::KVOUTSIDE::JournalArgs(show)); }
+  void OnResize(const CRect &rect) override {
+    Record(L"OnResize", ::KVOUTSIDE::JournalArgs(rect.Width(), rect.Height()));
+  }
+};
+
+}  // namespace
+
+IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name) { return new CMoxStartViewMgrStandIn(name); }
+
+}  // namespace MOXMANAGERS::FRAME

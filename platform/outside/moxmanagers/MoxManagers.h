@@ -5,12 +5,12 @@
 #include <string>
 
 #include "journal/StandIn.h"
+#include "ui/MsgMap.h"
+#include "ui/Wnd.h"
 
 /// Classes: namespace, class.
 #define KV_MOXMANAGERS_CLASSES(X)                               \
   X(MOXMANAGERS::CLIENTUPDATE, CClientUpdateMgr)                \
-  X(MOXMANAGERS::ORVELNET, COrvelNetMgr)                        \
-  X(MOXMANAGERS::MOXCURPROJ, CMoxCurProjectMgr)                 \
   X(MOXMANAGERS::PANE, TaskPaneMgr)                             \
   X(MOXMANAGERS::ORGDEPT, COrgDeptMgr)                          \
   X(MOXMANAGERS::PROJDATA, CProjectDataMgr)                     \
@@ -31,9 +31,7 @@
   X(MOXMANAGERS::COMPSEARCH, CCompSearchMgr)                    \
   X(MOXMANAGERS::CDS, CCdsMgr)                                  \
   X(MOXMANAGERS::UPLOADPROJ, CUploadProjDataMgr)                \
-  X(MOXMANAGERS::PROJDATA_PROC, CProjDataProcessMgr)            \
   X(MOXMANAGERS::PROJ_VER, CProjectVersionMgr)                  \
-  X(MOXMANAGERS::PROCESSPOLLING, CProcessPollingMgr)            \
   X(MOXMANAGERS::UPLOADTIPMSG, CUploadMsgTipMgr)                \
   X(MOXMANAGERS::ORGNODETREE, COrgNodeTreeMgr)                  \
   X(MOXMANAGERS::TEMPORAYSHOW, CTemporayShowMgr)                \
@@ -44,7 +42,6 @@
 #define KV_MOXMANAGERS_FACTORIES(X)                                                 \
   X(MOXMANAGERS::PROJDATA, CreateProjFuntionMgr, IProjFunctionMgr)                  \
   X(MOXMANAGERS::AUTH, CreateAuthInfoMgr, IAuthInfoMgr)                             \
-  X(MOXMANAGERS::FRAME, CreateMoxStartViewMgr, IMoxStartViewMgr)                    \
   X(MOXMANAGERS::PROJSTATUS, CreateMoxProjStatusMgr, IMoxProjStatusMgr)             \
   X(MOXMANAGERS::WORKSET, CreateWorkSetOriginalDataMgr, IWorkSetOriginalDataMgr)    \
   X(MOXMANAGERS::DIMMARKMGR, CreateDimMarkMgr, IDimMarkMgr)                         \
@@ -95,9 +92,22 @@ class CFunctionLogMgr : public IFunctionLogMgr, public ::KVOUTSIDE::CRecordingMg
 namespace MOXMANAGERS::CAS {
 
 /// The login service "CENTRALAUTHENTICATIONSERVICE_MGR " (final blank).
+/// The current enterprise of the login: a leading field and two texts.
+struct StEnterprise {
+  int nId = 0;
+  std::wstring strName;
+  std::wstring strCode;
+};
+
 class ICasMgr {
  public:
   virtual ~ICasMgr() {}
+  /// The logged-in user (answer "GetUserName").
+  virtual std::wstring GetUserName() = 0;
+  /// The current enterprise (answers "GetEnterpriseName", "GetEnterpriseCode").
+  virtual StEnterprise GetCurEnterprise() = 0;
+  /// Ends the login.
+  virtual void LogOut() = 0;
 };
 
 /// Made by the framework (CMoxKeelFramework), not by the program's list.
@@ -106,6 +116,105 @@ class CCasMgr : public ICasMgr, public ::KVOUTSIDE::CRecordingMgr {
   /// The registry name, with its final blank.
   static const wchar_t *const kName;
   CCasMgr();
+  std::wstring GetUserName() override;
+  StEnterprise GetCurEnterprise() override;
+  void LogOut() override;
 };
 
 }  // namespace MOXMANAGERS::CAS
+
+namespace MOXMANAGERS::ORVELNET {
+
+/// The push manager "MoxPushDllMgr".
+class IOrvelNetMgr {
+ public:
+  virtual ~IOrvelNetMgr() {}
+  /// Starts the update service of the program's files.
+  virtual void StartProgramFileUpdateService() = 0;
+  /// The program files' version number (answer "GetProgramFileVersion").
+  virtual int GetProgramFileVersion() = 0;
+};
+
+class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit COrvelNetMgr(const std::wstring &name);
+  void StartProgramFileUpdateService() override;
+  int GetProgramFileVersion() override;
+};
+
+}  // namespace MOXMANAGERS::ORVELNET
+
+namespace MOXMANAGERS::MOXCURPROJ {
+
+/// The current project "MoxCurProjectMgr".
+class IMoxCurProjectMgr {
+ public:
+  virtual ~IMoxCurProjectMgr() {}
+  /// Closes the current project.
+  virtual void CleanCurOpenInfo() = 0;
+};
+
+class CMoxCurProjectMgr : public IMoxCurProjectMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CMoxCurProjectMgr(const std::wstring &name);
+  void CleanCurOpenInfo() override;
+};
+
+}  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::PROJDATA_PROC {
+
+/// Local processing of project data "MoxProjDataProcMgr".
+class IProjDataProcessMgr {
+ public:
+  virtual ~IProjDataProcessMgr() {}
+  /// Whether a local processing task is unfinished (answer "IsHaveTask").
+  virtual bool IsHaveTask() = 0;
+  /// Offered data another process sent; whether it took it (answer
+  /// "OnCopyData", default false).
+  virtual bool OnCopyData(COPYDATASTRUCT *data) = 0;
+};
+
+class CProjDataProcessMgr : public IProjDataProcessMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CProjDataProcessMgr(const std::wstring &name);
+  bool IsHaveTask() override;
+  bool OnCopyData(COPYDATASTRUCT *data) override;
+};
+
+}  // namespace MOXMANAGERS::PROJDATA_PROC
+
+namespace MOXMANAGERS::PROCESSPOLLING {
+
+/// Polling of helper processes "MoxProcessPolling".
+class IProcessPollingMgr {
+ public:
+  virtual ~IProcessPollingMgr() {}
+  /// Starts polling for the process the data names.
+  virtual void StartPolling(COPYDATASTRUCT *data) = 0;
+};
+
+class CProcessPollingMgr : public IProcessPollingMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CProcessPollingMgr(const std::wstring &name);
+  void StartPolling(COPYDATASTRUCT *data) override;
+};
+
+}  // namespace MOXMANAGERS::PROCESSPOLLING
+
+namespace MOXMANAGERS::FRAME {
+
+/// The start view "Mox_StartView_Mgr".
+class IMoxStartViewMgr {
+ public:
+  virtual ~IMoxStartViewMgr() {}
+  /// The window the start view lies in.
+  virtual void SetParentWnd(CWnd *parent) = 0;
+  /// Shows or hides the start view.
+  virtual void ShowStartView(BOOL show) = 0;
+  /// The parent's client rectangle changed.
+  virtual void OnResize(const CRect &rect) = 0;
+};
+IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::FRAME

@@ -1,0 +1,188 @@
+#include "EventScript.h"
+
+#include <sstream>
+#include <vector>
+
+#include "MainFrame.h"
+#include "journal/Answers.h"
+#include "modula/Modula.h"
+#include "ui/Afx.h"
+#include "wrench/TextConvert.h"
+
+namespace KVSHELL {
+namespace {
+
+std::vector<std::string> Words(const std::string &line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// The words from `from` on, joined by one blank.
+std::string Rest(const std::vector<std::string> &words, size_t from) {
+  std::string text;
+  for (size_t i = from; i < words.size(); ++i) text += (i > from ? " " : "") + words[i];
+  return text;
+}
+
+std::wstring Wide(const std::string &text) { return WRENCH::UTF8ToUnicode(text); }
+
+std::wstring ObjectName(const std::string &text) {
+  std::wstring name = Wide(text);
+  for (size_t at; (at = name.find(L"\\s")) != std::wstring::npos;) name.replace(at, 2, L" ");
+  return name;
+}
+
+bool Number(const std::string &text, long long &value) {
+  try {
+    size_t used = 0;
+    value = std::stoll(text, &used, 0);
+    return used == text.size();
+  } catch (...) {
+    return false;
+  }
+}
+
+bool Button(const std::string &text, int &button) {
+  static const std::pair<const char *, int> kButtons[] = {
+      {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}, {"abort", IDABORT},
+      {"retry", IDRETRY}, {"ignore", IDIGNORE}};
+  for (const auto &b : kButtons)
+    if (text == b.first) return button = b.second, true;
+  long long n = 0;
+  if (!Number(text, n)) return false;
+  button = int(n);
+  return true;
+}
+
+KVUI::CScriptedResponder &Responder() {
+  static KVUI::CScriptedResponder responder;
+  return responder;
+}
+
+}  // namespace
+
+CEventScript::CEventScript(std::istream &in, std::ostream &out) : in_(in), out_(out) {
+  KVUI::SetResponder(&Responder());
+}
+
+void CEventScript::Start() {
+  KVUI::PostTask([this] { Step(); });
+}
+
+CMainFrame *CEventScript::Frame() const { return dynamic_cast<CMainFrame *>(AfxGetMainWnd()); }
+
+void CEventScript::Step() {
+  std::string line;
+  while (std::getline(in_, line)) {
+    ++lineNo_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto words = Words(line);
+    if (words.empty() || words[0][0] == '#') continue;
+    out_ << "> " << line << "\n";
+    std::string error;
+    if (!RunLine(line, error)) out_ << "! line " << lineNo_ << ": " << error << "\n";
+    out_.flush();
+    // The next event runs after what this one posted.
+    KVUI::PostTask([this] { Step(); });
+    return;
+  }
+  out_ << "# end of script\n";
+  out_.flush();
+  if (Frame() && Frame()->IsWindow()) {
+    out_ << "# the window is still open\n";
+    KVUI::PostQuit(0);
+  }
+}
+
+bool CEventScript::RunLine(const std::string &line, std::string &error) {
+  const auto words = Words(line);
+  const std::string &verb = words[0];
+  CMainFrame *frame = Frame();
+  auto needFrame = [&]() {
+    if (frame && frame->IsWindow()) return true;
+    error = "the main window is closed";
+    return false;
+  };
+  long long n = 0;
+  if (verb == "answer" && words.size() == 2) {
+    int button = 0;
+    if (!Button(words[1], button)) return error = "unknown button " + words[1], false;
+    Responder().ExpectMessageBox(button);
+    return true;
+  }
+  if (verb == "dialog" && words.size() == 3 && Number(words[1], n)) {
+    int button = 0;
+    if (!Button(words[2], button)) return error = "unknown button " + words[2], false;
+    Responder().ExpectDialog(UINT(n), button);
+    return true;
+  }
+  if (verb == "menu" && words.size() == 2 && Number(words[1], n)) {
+    Responder().ExpectMenu(UINT(n));
+    return true;
+  }
+  if ((verb == "set" || verb == "push") && words.size() >= 3) {
+    auto &answers = KVOUTSIDE::CAnswers::Instance();
+    const std::wstring object = ObjectName(words[1]), op = Wide(words[2]), value = Wide(Rest(words, 3));
+    if (verb == "set")
+      answers.Set(object, op, value);
+    else
+      answers.Push(object, op, value);
+    return true;
+  }
+  if (verb == "command" && words.size() == 2 && Number(words[1], n)) {
+    if (!needFrame()) return false;
+    frame->PostMessage(WM_COMMAND, MAKEWPARAM(WORD(n), 0), 0);
+    return true;
+  }
+  if ((verb == "update" || verb == "ribbon") && words.size() == 1) {
+    if (!needFrame()) return false;
+    if (verb == "update") KVUI::UpdateRibbonBars(frame);
+    for (CBCGPRibbonBar *bar : CBCGPRibbonBar::GetAllBars())
+      for (const std::wstring &row : KVUI::DescribeRibbon(*bar)) out_ << "ribbon: " << KVUI::Utf8(row) << "\n";
+    return true;
+  }
+  if (verb == "status" && words.size() == 1) {
+    if (!needFrame()) return false;
+    for (CWnd *child : frame->GetChildren()) {
+      auto *bar = dynamic_cast<CBCGPStatusBar *>(child);
+      if (!bar) continue;
+      for (int i = 0; i < bar->GetCount(); ++i)
+        out_ << "status: " << i << " " << KVUI::Utf8(bar->GetPaneText(i)) << " (" << bar->GetPaneWidth(i) << ")\n";
+    }
+    return true;
+  }
+  if (verb == "copydata" && words.size() >= 2 && Number(words[1], n)) {
+    if (!needFrame()) return false;
+    std::string text = Rest(words, 2);
+    COPYDATASTRUCT data;
+    data.dwData = ULONG_PTR(n);
+    data.cbData = DWORD(text.size());
+    data.lpData = text.empty() ? nullptr : &text[0];
+    const LRESULT result = frame->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    out_ << "copydata: " << result << "\n";
+    return true;
+  }
+  if (verb == "message" && words.size() >= 2 && words.size() <= 4 && Number(words[1], n)) {
+    if (!needFrame()) return false;
+    long long w = 0, l = 0;
+    if ((words.size() > 2 && !Number(words[2], w)) || (words.size() > 3 && !Number(words[3], l)))
+      return error = "numbers expected", false;
+    frame->PostMessage(UINT(n), WPARAM(w), LPARAM(l));
+    return true;
+  }
+  if (verb == "print") {
+    out_ << Rest(words, 1) << "\n";
+    return true;
+  }
+  if (verb == "close" && words.size() == 1) {
+    if (!needFrame()) return false;
+    frame->PostMessage(WM_CLOSE);
+    return true;
+  }
+  error = "not an event: " + line;
+  return false;
+}
+
+}  // namespace KVSHELL

@@ -1,0 +1,52 @@
+// The event script of the program kestrova: one event a line, run in order
+// on the user-interface thread, each after everything the one before
+// posted. '#' starts a comment line; blank lines are skipped.
+//
+//   answer yes|no|ok|cancel|<number>  the next message box gets this button
+//   dialog <id> ok|cancel|<number>    the next dialog <id> ends so
+//   menu <id>                         the next pop-up menu chooses <id> (0: none)
+//   set <object> <op> <value...>      a standing answer of an outside stand-in
+//   push <object> <op> <value...>     a one-time answer of an outside stand-in
+//   command <id>                      a ribbon command (WM_COMMAND)
+//   update                            a command-update pass; prints the ribbon
+//   ribbon                            prints the ribbon's state
+//   status                            prints the status bar's panes
+//   copydata <dwData> [text]          WM_COPYDATA from another process
+//   message <number> [wParam [lParam]] any window message to the main frame
+//   print <text>                      copies the text into the transcript
+//   close                             WM_CLOSE, as the window's close box
+//
+// An object of set/push is a registry name (use \s for a blank, as in
+// "CENTRALAUTHENTICATIONSERVICE_MGR\s") or the class of a stand-in
+// without one. When the script ends with the window still open, the
+// message loop ends (exit code 0) without the close checks.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <ostream>
+#include <string>
+
+class CMainFrame;
+
+namespace KVSHELL {
+
+class CEventScript {
+ public:
+  /// Reads events from `in` and writes what they print to `out`; neither is
+  /// owned.
+  CEventScript(std::istream &in, std::ostream &out);
+  /// Queues the first event; each event queues the next.
+  void Start();
+  /// Runs one line; false with `error` set when the line is not an event.
+  bool RunLine(const std::string &line, std::string &error);
+
+ private:
+  void Step();
+  CMainFrame *Frame() const;
+  std::istream &in_;
+  std::ostream &out_;
+  int lineNo_ = 0;
+};
+
+}  // namespace KVSHELL
