@@ -92,7 +92,9 @@ int HttpFrame::ParseHook(struct soap *engine) {
 int HttpFrame::HeaderHook(struct soap *engine, const char *key, const char *value) {
   HttpFrame &frame = FrameOf(engine);
   if (key && value) {
-    if (strcasecmp(key, "Content-Length") == 0) {
+    // Names are compared as the runtime compares them ('-' matches any
+    // character), so a header it takes for the length is checked too.
+    if (soap_tag_cmp(key, "Content-Length") == 0) {
       // The runtime allocates some bodies by this number before reading
       // them: refuse one that is no number, disagrees with an earlier one
       // or exceeds the reply limit.
@@ -104,7 +106,7 @@ int HttpFrame::HeaderHook(struct soap *engine, const char *key, const char *valu
       }
       frame.hasLength_ = true;
       frame.length_ = length;
-    } else if (strcasecmp(key, "Transfer-Encoding") == 0)
+    } else if (soap_tag_cmp(key, "Transfer-Encoding") == 0)
       frame.chunked_ = HasToken(value, "chunked");
   }
   return frame.parseHeader_(engine, key, value);

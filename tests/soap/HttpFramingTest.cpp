@@ -182,6 +182,9 @@ TEST(HttpFraming, ContentLengthBeyondReasonIsRefused) {
       "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 12abc\r\n\r\n",
       "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 31\r\nContent-Length: 40\r\n\r\n",
       "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " + std::to_string((600ull << 20)) + "\r\n\r\n",
+      // The runtime reads any character in place of the name's '-'.
+      "HTTP/1.1 302 Found\r\nContent-Type: text/xml\r\nContent/Length: 2222222222222222222z2r\r\n\r\n",
+      "HTTP/1.1 500 Internal Server Error\r\nContent-Type: text/html\r\ncontent_length: 99999999999999999\r\n\r\n",
   };
   for (const std::string &head : kHeads) {
     SCOPED_TRACE(head);
