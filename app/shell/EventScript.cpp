@@ -67,6 +67,44 @@ CEventScript::CEventScript(std::istream &in, std::ostream &out) : in_(in), out_(
   KVUI::SetResponder(&Responder());
 }
 
+bool CEventScript::NextLine(std::string &line) {
+  if (hasPending_) {
+    hasPending_ = false;
+    line = pending_;
+    return true;
+  }
+  while (std::getline(in_, line)) {
+    ++lineNo_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto words = Words(line);
+    if (!words.empty() && words[0][0] != '#') return true;
+  }
+  return false;
+}
+
+void CEventScript::Prelude() {
+  static const char *const kBeforeStart[] = {"answer", "dialog", "menu", "set", "push", "print"};
+  std::string line;
+  while (NextLine(line)) {
+    const std::string verb = Words(line)[0];
+    bool early = false;
+    for (const char *v : kBeforeStart) early = early || verb == v;
+    if (!early) {
+      pending_ = line;
+      hasPending_ = true;
+      return;
+    }
+    Run(line);
+  }
+}
+
+void CEventScript::Run(const std::string &line) {
+  out_ << "> " << line << "\n";
+  std::string error;
+  if (!RunLine(line, error)) out_ << "! line " << lineNo_ << ": " << error << "\n";
+  out_.flush();
+}
+
 void CEventScript::Start() {
   KVUI::PostTask([this] { Step(); });
 }
@@ -75,15 +113,8 @@ CMainFrame *CEventScript::Frame() const { return dynamic_cast<CMainFrame *>(AfxG
 
 void CEventScript::Step() {
   std::string line;
-  while (std::getline(in_, line)) {
-    ++lineNo_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto words = Words(line);
-    if (words.empty() || words[0][0] == '#') continue;
-    out_ << "> " << line << "\n";
-    std::string error;
-    if (!RunLine(line, error)) out_ << "! line " << lineNo_ << ": " << error << "\n";
-    out_.flush();
+  if (NextLine(line)) {
+    Run(line);
     // The next event runs after what this one posted.
     KVUI::PostTask([this] { Step(); });
     return;

@@ -16,7 +16,8 @@
 //   print <text>                      copies the text into the transcript
 //   close                             WM_CLOSE, as the window's close box
 //
-// An object of set/push is a registry name (use \s for a blank, as in
+// The leading answer, dialog, menu, set, push and print lines run before
+// the start sequence, so they can answer it. An object of set/push is a registry name (use \s for a blank, as in
 // "CENTRALAUTHENTICATIONSERVICE_MGR\s") or the class of a stand-in
 // without one. When the script ends with the window still open, the
 // message loop ends (exit code 0) without the close checks.
@@ -36,17 +37,24 @@ class CEventScript {
   /// Reads events from `in` and writes what they print to `out`; neither is
   /// owned.
   CEventScript(std::istream &in, std::ostream &out);
-  /// Queues the first event; each event queues the next.
+  /// Runs the leading answer, dialog, menu, set, push and print lines now
+  /// (before the start sequence).
+  void Prelude();
+  /// Queues the next event; each event queues the one after it.
   void Start();
   /// Runs one line; false with `error` set when the line is not an event.
   bool RunLine(const std::string &line, std::string &error);
 
  private:
   void Step();
+  bool NextLine(std::string &line);
+  void Run(const std::string &line);
   CMainFrame *Frame() const;
   std::istream &in_;
   std::ostream &out_;
   int lineNo_ = 0;
+  std::string pending_;
+  bool hasPending_ = false;
 };
 
 }  // namespace KVSHELL

@@ -53,9 +53,10 @@ int main(int argc, char **argv) {
   KVOUTSIDE::CJournal::Instance().SetSink(
       [](const KVOUTSIDE::JournalEntry &entry) { std::cout << "journal: " << KVUI::Utf8(entry.Line()) << "\n"; });
   KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) {
-    std::cout << "box: " << KVUI::Utf8(KVUI::DescribeBox(box)) << (box.expected ? "" : " (unscripted)") << "\n";
+    std::cout << "box: " << KVUI::Utf8(KVUI::DescribeBox(box)) << "\n";
   });
   theApp.script = std::make_unique<KVSHELL::CEventScript>(in, std::cout);
+  theApp.script->Prelude();
   int code = KVUI::AfxWinMain(int(args.size()), args.data());
   if (!theApp.started && code == 0) code = 1;
   std::cout << "# exit " << code << "\n";

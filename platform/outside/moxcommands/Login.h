@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "keel/cmd/CmdObject.h"
 #include "keel/frame/KeelData.h"
 
 namespace MOXCOMMANDS::LOGIN {
@@ -36,6 +37,18 @@ class CReStartUp {
 
  private:
   KEEL::FRAME::IKeelData *data_;
+};
+
+/// The login command "APP_LOGINMOX_CMD". Its parameter is the login text
+/// (a JSON object of "UserName", "Password" and "ServAddr", or empty). It
+/// records the user and the server (never the password), makes the server
+/// the web host's default address, and fails with the code answered for
+/// "Fault" of "APP_LOGINMOX_CMD" (default 0). No login reaches a server.
+class CLoginMoxCmd : public KEEL::CMD::CCmdObject {
+ public:
+  CLoginMoxCmd();
+  std::wstring GetName() override;
+  bool Executing() override;
 };
 
 }  // namespace MOXCOMMANDS::LOGIN

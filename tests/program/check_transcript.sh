@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs kestrova with an event script and checks its transcript: every line
+# of the expected file must appear in the transcript, in that order (lines
+# in between are allowed), and the exit code must match.
+# Usage: check_transcript.sh PROGRAM SCRIPT EXPECTED EXIT_CODE [ARG...]
+set -u
+program=$1 script=$2 expected=$3 code=$4
+shift 4
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+"$program" --script "$script" "$@" >"$out" 2>&1
+rc=$?
+status=0
+if [ "$rc" != "$code" ]; then
+  echo "exit code $rc, expected $code"
+  status=1
+fi
+if ! awk 'NR == FNR { want[n++] = $0; next } i < n && index($0, want[i]) == 1 { i++ }
+          END { if (i < n) { print "missing or out of order: " want[i]; exit 1 } }' "$expected" "$out"; then
+  status=1
+fi
+if [ $status != 0 ]; then
+  echo "--- transcript"
+  cat "$out"
+fi
+exit $status
