@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# The main job: builds the client stack, starts the independent test server
-# on a free port and runs the managers' walk-through against it.
+# The main job: builds the program kestrova, starts the independent test
+# server on a free port and runs kestrova with the demonstration script
+# (examples/demo.kvs), handing it a login to that server as a launcher
+# would. The transcript goes to standard output. Other scripts:
+# `scripts/run.sh path/to/script.kvs`.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${BUILD_DIR:-build}
+script=${1:-examples/demo.kvs}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kv_managers_demo KvWebService
+cmake --build "$build" -j"$(nproc)" --target kestrova KvWebService
 state=$(mktemp -d)
 trap 'tests/peer/stop.sh "$state" >/dev/null 2>&1 || true; rm -rf "$state"' EXIT
 tests/peer/start.sh "$state"
-KV_INSTALL_ROOT="$state" "$build"/examples/kv_managers_demo --server "127.0.0.1:$(cat "$state/peer.port")" "$@"
+port=$(cat "$state/peer.port")
+# user $$ password $$ server $$ synchronisation event $$ synchronisation file
+"$build"/app/shell/kestrova --script "$script" "demo\$\$demo-password\$\$127.0.0.1:$port\$\$kv-sync\$\$kv-sync.dat"

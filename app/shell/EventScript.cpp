@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "MainFrame.h"
+#include "KvCoreData.h"
 #include "journal/Answers.h"
+#include "keel/web/IWebMgr.h"
+#include "keel/web/IWebServ.h"
 #include "modula/Modula.h"
 #include "ui/Afx.h"
 #include "wrench/TextConvert.h"
@@ -201,6 +204,19 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     if ((words.size() > 2 && !Number(words[2], w)) || (words.size() > 3 && !Number(words[3], l)))
       return error = "numbers expected", false;
     frame->PostMessage(UINT(n), WPARAM(w), LPARAM(l));
+    return true;
+  }
+  if (verb == "call" && words.size() == 2) {
+    auto *web = KEEL::FRAME::GetManagerAs<KEEL::WEB::IWebMgr>(g_pKvCoreData, L"AppWebServiceMgr");
+    boost::shared_ptr<KEEL::WEB::IWebServ> serv = web ? web->GetWebServ(Wide(words[1])) : nullptr;
+    if (!serv) return error = "no operation " + words[1], false;
+    serv->Start();
+    serv->Wait();
+    KEEL::WEB::WebServError result;
+    serv->GetServError(result);
+    out_ << "call: " << words[1] << " code " << result.code;
+    if (!result.faultMessage.empty()) out_ << " fault " << KVUI::Utf8(result.faultMessage);
+    out_ << "\n";
     return true;
   }
   if (verb == "print") {

@@ -13,6 +13,8 @@
 //   status                            prints the status bar's panes
 //   copydata <dwData> [text]          WM_COPYDATA from another process
 //   message <number> [wParam [lParam]] any window message to the main frame
+//   call <operation>                  runs a web-service operation ("Service_op")
+//                                     without input against the server
 //   print <text>                      copies the text into the transcript
 //   close                             WM_CLOSE, as the window's close box
 //

@@ -62,6 +62,9 @@ void CKeelFramework::InitLoginInstance(const std::wstring &resFile) {
   auto *host = new KEEL::WEB::CAppWebServiceMgr();
   KEEL::WEB::WebHostConfig config;
   config.library = WebServiceLibrary();
+  // Completions and web errors reach the program on its user-interface
+  // thread, after the call that started the request has returned.
+  config.dispatcher = KVUI::UiDispatcher();
   std::string error;
   if (!host->Load(config, error)) Log(WRENCH::LV_ERROR, WRENCH::UTF8ToUnicode(error));
   data_->AddManager(host);
