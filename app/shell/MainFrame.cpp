@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "AppState.h"
+#include "KestrovaApp.h"
 #include "hearth/Hearth.h"
 #include "hole/Hole.h"
 #include "keel/cmd/CmdMgr.h"
@@ -222,9 +223,9 @@ void CMainFrame::SetVersionPane() {
 
 CString CMainFrame::GetVersionText() {
   std::wstring version;
-  auto *frame = dynamic_cast<CMainFrame *>(AfxGetMainWnd());
-  if (frame && frame->m_pFramework) {
-    if (auto *vars = GetManagerAs<KEEL::CONFIG::IVarConfigMgr>(frame->Data(), L"AppVarConfigMgr"))
+  auto *app = dynamic_cast<CKestrovaApp *>(AfxGetApp());
+  if (app && app->m_pFramework) {
+    if (auto *vars = GetManagerAs<KEEL::CONFIG::IVarConfigMgr>(app->m_pFramework->GetCoreData(), L"AppVarConfigMgr"))
       version = vars->GetVar(L"AppVer");
   }
   CString text;
