@@ -2,7 +2,8 @@
 // application's start sequence, then its message loop takes the events of
 // the script (FILE, else standard input; see EventScript.h) and writes the
 // transcript to standard output: "journal:" lines for every call that
-// reached an outside library, "box:" lines for message boxes, dialogs and
+// reached an outside library, "platform:" lines for the platform's set-up
+// calls, "box:" lines for message boxes, dialogs and
 // menus with their answers, and what the events print. It ends with the
 // application's exit code, 1 when the start sequence failed.
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "KestrovaApp.h"
 #include "journal/Journal.h"
 #include "ui/Afx.h"
+#include "ui/PlatformTrace.h"
 
 namespace {
 
@@ -52,6 +54,7 @@ int main(int argc, char **argv) {
   std::istream &in = file.is_open() ? static_cast<std::istream &>(file) : std::cin;
   KVOUTSIDE::CJournal::Instance().SetSink(
       [](const KVOUTSIDE::JournalEntry &entry) { std::cout << "journal: " << KVUI::Utf8(entry.Line()) << "\n"; });
+  KVUI::SetPlatformTrace([](const std::wstring &call) { std::cout << "platform: " << KVUI::Utf8(call) << "\n"; });
   KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) {
     std::cout << "box: " << KVUI::Utf8(KVUI::DescribeBox(box)) << "\n";
   });

@@ -15,6 +15,7 @@
 #include "journal/Answers.h"
 #include "journal/Journal.h"
 #include "support/UiTesting.h"
+#include "ui/PlatformTrace.h"
 
 namespace kv::test {
 

@@ -56,6 +56,34 @@ TEST_F(ShellTest, StartRunsItsStepsInOrder) {
   app->ExitInstance();
 }
 
+// Platform set-up and the outside calls in one trace, in the order made.
+TEST_F(ShellTest, PlatformStepsOfStartAndExitInOrder) {
+  std::vector<std::wstring> trace;
+  KVUI::SetPlatformTrace([&](const std::wstring &call) { trace.push_back(call); });
+  KVOUTSIDE::CJournal::Instance().SetSink(
+      [&](const KVOUTSIDE::JournalEntry &entry) { trace.push_back(entry.Line()); });
+  ASSERT_TRUE(Start());
+  app->ExitInstance();
+  KVUI::SetPlatformTrace(nullptr);
+  KVOUTSIDE::CJournal::Instance().SetSink(nullptr);
+  const wchar_t *const steps[] = {
+      L"InitCommonControlsEx 8 0xFF", L"AfxOleInit TRUE", L"AfxEnableControlContainer", L"LoadStdProfileSettings 4",
+      L"EnableTaskBarInteraction FALSE", L"SetTooltipParams 0xFFFF CBCGPToolTipCtrl",
+      L"CBCGPVisualManager2013::SetStyle 1", L"SetDefaultManager CBCGPVisualManager2013", L"SetDockMode 128 0",
+      L"LoadLibraryW BCGCBProResChs.dll", L"BCGCBProSetResourceHandle module", L"CMoxKeelFramework||InitLoginInstance",
+      L"StartFromShell|false", L"StartProgramFileUpdateService", L"AppStatusBarMgr|CreateStatusBar", L"AfxInitRichEdit", L"AppHoopsPinMgr|LoadPinImage",
+      L"CoInitializeEx 0x2", L"AfxEnableControlContainer", L"SetGlobalVisualTheme|20", L"ShowStartView",
+      // ExitInstance
+      L"AfxOleTerm FALSE", L"FreeLibrary", L"BCGCBProCleanUp", L"|ReleaseObject", L"CoUninitialize"};
+  size_t at = 0;
+  for (const wchar_t *step : steps) {
+    SCOPED_TRACE(KVUI::Utf8(step));
+    while (at < trace.size() && trace[at].find(step) == std::wstring::npos) ++at;
+    ASSERT_LT(at, trace.size()) << "missing or out of order";
+    ++at;
+  }
+}
+
 // A launcher hands over exactly five fields; anything else is no hand-over.
 TEST_F(ShellTest, HandOverNeedsExactlyFiveFields) {
   struct Case {
