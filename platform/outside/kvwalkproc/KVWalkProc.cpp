@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "journal/Answers.h"
+
 namespace EventMgr {
 
 CWalkModuleMgr::CWalkModuleMgr(std::wstring name) : CRecordingMgr(L"EventMgr::CWalkModuleMgr", std::move(name)) {}
@@ -15,3 +17,15 @@ void CWalkModuleMgr::RemoveLastEnterpriseFile() { Record(L"RemoveLastEnterpriseF
 void CWalkModuleMgr::RudeCloseCommand() { Record(L"RudeCloseCommand"); }
 
 }  // namespace EventMgr
+
+int nViewId = 0;
+
+CCompInfoCmd::CCompInfoCmd() : CRecordingCmd(L"CCompInfoCmd", L"AppCmd_CompInfo") {}
+
+void CCompInfoCmd::ShowInfo(CPoint point, const CString &caption) {
+  Record(L"ShowInfo", ::KVOUTSIDE::JournalArgs(point.x, point.y, std::wstring(caption)));
+}
+
+bool CCompInfoCmd::GetMenuEnable() {
+  return ::KVOUTSIDE::CAnswers::Instance().Bool(GetName(), L"GetMenuEnable", false);
+}

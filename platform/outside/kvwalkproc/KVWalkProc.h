@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "journal/RecordingCmd.h"
 #include "journal/StandIn.h"
+#include "ui/WinTypes.h"
 
 namespace EventMgr {
 
@@ -30,3 +32,18 @@ class CWalkModuleMgr : public IWalkModuleMgr, public ::KVOUTSIDE::CRecordingMgr 
 };
 
 }  // namespace EventMgr
+
+/// The id of the 3D view's tab (0 until the view is made).
+extern int nViewId;
+
+/// The component-information command "AppCmd_CompInfo".
+class CCompInfoCmd : public ::KVOUTSIDE::CRecordingCmd {
+ public:
+  CCompInfoCmd();
+  /// Shows the information of the component at `point` under `caption`
+  /// (recorded as "ShowInfo", x, y, caption).
+  void ShowInfo(CPoint point, const CString &caption);
+  /// Whether the information pane is shown (answer "GetMenuEnable" of
+  /// "AppCmd_CompInfo", default false).
+  bool GetMenuEnable();
+};

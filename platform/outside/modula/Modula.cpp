@@ -83,4 +83,62 @@ IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatus
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}
 
+CMDITabPage::~CMDITabPage() {
+  for (auto &tab : tabs_)
+    if (tab.second->IsWindow()) tab.second->DestroyWindow();
+}
+
+int CMDITabPage::AddTabPage(CRuntimeClass *viewClass, const CString &title) {
+  Record(L"AddTabPage", {viewClass ? ::KVOUTSIDE::JournalArg(viewClass->m_lpszClassName) : L"null",
+                         std::wstring(title)});
+  std::unique_ptr<CWnd> view;
+  if (viewClass) view.reset(dynamic_cast<CWnd *>(viewClass->CreateObject()));
+  if (!view) view = std::make_unique<CView>();
+  CWnd *parent = frame_ && frame_->m_hWndMDIClient ? CWnd::FromHandle(frame_->m_hWndMDIClient) : nullptr;
+  CRect rect(0, 0, 0, 0);
+  if (parent) parent->GetClientRect(&rect);
+  const int id = nextId_++;
+  view->Create(nullptr, title, parent ? WS_CHILD | WS_VISIBLE : WS_VISIBLE, rect, parent, UINT(id));
+  tabs_[id] = std::move(view);
+  active_ = id;
+  return id;
+}
+
+CWnd *CMDITabPage::FindTab(int id) {
+  auto found = tabs_.find(id);
+  return found == tabs_.end() ? nullptr : found->second.get();
+}
+
+int CMDITabPage::GetActiveTab() { return active_; }
+
+int CMDITabPage::GetTabNum() { return int(tabs_.size()); }
+
+void CMDITabPage::CloseAllTabs() {
+  Record(L"CloseAllTabs");
+  for (auto &tab : tabs_)
+    if (tab.second->IsWindow()) tab.second->DestroyWindow();
+  tabs_.clear();
+  active_ = -1;
+}
+
 }  // namespace MODKIT::MFC
+
+namespace MODKIT::HOOPS {
+namespace {
+
+class CSegCmdStandIn : public IHoopsSegCmd, public ::KVOUTSIDE::CRecordingCmd {
+ public:
+  CSegCmdStandIn(const wchar_t *factory, const std::wstring &name) : CRecordingCmd(factory, name) {}
+};
+
+}  // namespace
+
+IHoopsSegCmd *CreateHoopsSegCmd(const std::wstring &name) {
+  return new CSegCmdStandIn(L"MODKIT::HOOPS::CreateHoopsSegCmd", name);
+}
+
+IHoopsSegCmd *CreateHoopsBoundingBoxSegCmd(const std::wstring &name) {
+  return new CSegCmdStandIn(L"MODKIT::HOOPS::CreateHoopsBoundingBoxSegCmd", name);
+}
+
+}  // namespace MODKIT::HOOPS

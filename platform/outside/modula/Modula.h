@@ -3,9 +3,11 @@
 // journal/StandIn.h).
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 
+#include "journal/RecordingCmd.h"
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
 #include "ui/Ribbon.h"
@@ -83,14 +85,56 @@ class IStatusBarMgr {
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name);
 
 /// The MDI tab pages of the main frame "AppMDITabPageMgr".
-class CMDITabPage : public ::KVOUTSIDE::CRecordingMgr {
+class IMDITabPageMgr {
+ public:
+  virtual ~IMDITabPageMgr() {}
+  /// Adds a tab whose window is a new object of `viewClass` (a CView when
+  /// the class cannot be made) titled `title`; the new tab's id.
+  virtual int AddTabPage(CRuntimeClass *viewClass, const CString &title) = 0;
+  /// The window of tab `id`, or null.
+  virtual CWnd *FindTab(int id) = 0;
+  /// The id of the active tab (the latest added), -1 when there is none.
+  virtual int GetActiveTab() = 0;
+  /// The number of tabs.
+  virtual int GetTabNum() = 0;
+  /// Closes every tab.
+  virtual void CloseAllTabs() = 0;
+};
+
+/// Tab windows are children of the frame's MDI client (top-level without
+/// a frame); ids count from 1. Records AddTabPage and CloseAllTabs.
+class CMDITabPage : public IMDITabPageMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   /// `frame` is the main frame (null when it is none); recorded, not owned.
   CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name);
+  ~CMDITabPage() override;
   CBCGPMDIFrameWnd *GetFrame() const { return frame_; }
+  int AddTabPage(CRuntimeClass *viewClass, const CString &title) override;
+  CWnd *FindTab(int id) override;
+  int GetActiveTab() override;
+  int GetTabNum() override;
+  void CloseAllTabs() override;
 
  private:
   CBCGPMDIFrameWnd *frame_;
+  std::map<int, std::unique_ptr<CWnd>> tabs_;
+  int nextId_ = 1;
+  int active_ = -1;
 };
 
 }  // namespace MODKIT::MFC
+
+namespace MODKIT::HOOPS {
+
+/// A 3D segment command made by a factory (a command object behind it).
+class IHoopsSegCmd {
+ public:
+  virtual ~IHoopsSegCmd() {}
+};
+
+/// The segment command named `name`.
+IHoopsSegCmd *CreateHoopsSegCmd(const std::wstring &name);
+/// The bounding-box segment command named `name`.
+IHoopsSegCmd *CreateHoopsBoundingBoxSegCmd(const std::wstring &name);
+
+}  // namespace MODKIT::HOOPS

@@ -49,12 +49,30 @@ int COrvelNetMgr::GetProgramFileVersion() { return int(AnswerInt(L"GetProgramFil
 
 }  // namespace MOXMANAGERS::ORVELNET
 
+namespace MOXMANAGERS::DIMMARKMGR {
+
+CDimMarkMgr::CDimMarkMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::DIMMARKMGR::CreateDimMarkMgr", name) {}
+void CDimMarkMgr::ResetDimMark() { Record(L"ResetDimMark"); }
+void CDimMarkMgr::CancelDimPoint() { Record(L"CancelDimPoint"); }
+void CDimMarkMgr::UpdateDimMarkColor() { Record(L"UpdateDimMarkColor"); }
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name) { return new CDimMarkMgr(name); }
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
 namespace MOXMANAGERS::MOXCURPROJ {
 
 CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
     : CRecordingMgr(L"MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr", name) {}
 
 void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
+
+StCurProjState CMoxCurProjectMgr::GetCurProjState() {
+  Record(L"GetCurProjState");
+  StCurProjState state;
+  state.nState = int(AnswerInt(L"GetCurProjState"));
+  state.nProjId = int(AnswerInt(L"GetCurProjId"));
+  return state;
+}
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
 

@@ -44,7 +44,6 @@
   X(MOXMANAGERS::AUTH, CreateAuthInfoMgr, IAuthInfoMgr)                             \
   X(MOXMANAGERS::PROJSTATUS, CreateMoxProjStatusMgr, IMoxProjStatusMgr)             \
   X(MOXMANAGERS::WORKSET, CreateWorkSetOriginalDataMgr, IWorkSetOriginalDataMgr)    \
-  X(MOXMANAGERS::DIMMARKMGR, CreateDimMarkMgr, IDimMarkMgr)                         \
   X(MOXMANAGERS::DIMMARKWEBSER, CreateDimMarkWebSerMgr, IDimMarkWebSerMgr)          \
   X(MOXMANAGERS::BASEPOINT, CreateSetBasePointMgr, ISetBasePointMgr)                \
   X(MOXMANAGERS::COMPIMAGEDLG, CreateCompImageDlgMgr, ICompImageDlgMgr)             \
@@ -65,6 +64,35 @@
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
 KV_MOXMANAGERS_NAMED_FACTORIES(KV_OUTSIDE_DECLARE_NAMED_FACTORY)
+
+namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
+
+/// The dimension-mark manager "MoxDimMarkMgr".
+class IDimMarkMgr {
+ public:
+  virtual ~IDimMarkMgr() {}
+  /// Drops the mark being placed.
+  virtual void ResetDimMark() = 0;
+  /// Drops the single point placed so far.
+  virtual void CancelDimPoint() = 0;
+  /// Gives the marks the stored colour.
+  virtual void UpdateDimMarkColor() = 0;
+};
+
+/// Records every call.
+class CDimMarkMgr : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CDimMarkMgr(const std::wstring &name);
+  void ResetDimMark() override;
+  void CancelDimPoint() override;
+  void UpdateDimMarkColor() override;
+};
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
 
 namespace MOXMANAGERS::FUNCTIONLOG {
 
@@ -147,17 +175,27 @@ class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
 namespace MOXMANAGERS::MOXCURPROJ {
 
 /// The current project "MoxCurProjectMgr".
+/// The current project's state and identifier.
+struct StCurProjState {
+  int nState = 0;  // 3: a work set is open
+  int nProjId = 0;
+};
+
 class IMoxCurProjectMgr {
  public:
   virtual ~IMoxCurProjectMgr() {}
   /// Closes the current project.
   virtual void CleanCurOpenInfo() = 0;
+  /// The current project's state and identifier (answers "GetCurProjState"
+  /// and "GetCurProjId", default 0).
+  virtual StCurProjState GetCurProjState() = 0;
 };
 
 class CMoxCurProjectMgr : public IMoxCurProjectMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CMoxCurProjectMgr(const std::wstring &name);
   void CleanCurOpenInfo() override;
+  StCurProjState GetCurProjState() override;
 };
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
