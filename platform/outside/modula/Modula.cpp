@@ -80,45 +80,42 @@ class CStatusBarMgrStandIn : public IStatusBarMgr, public ::KVOUTSIDE::CRecordin
 
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatusBarMgrStandIn(name); }
 
+IMPLEMENT_DYNCREATE(CMsgView, CView)
+
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}
 
-CMDITabPage::~CMDITabPage() {
-  for (auto &tab : tabs_)
-    if (tab.second->IsWindow()) tab.second->DestroyWindow();
-}
-
-int CMDITabPage::AddTabPage(CRuntimeClass *viewClass, const CString &title) {
-  Record(L"AddTabPage", {viewClass ? ::KVOUTSIDE::JournalArg(viewClass->m_lpszClassName) : L"null",
-                         std::wstring(title)});
-  std::unique_ptr<CWnd> view;
-  if (viewClass) view.reset(dynamic_cast<CWnd *>(viewClass->CreateObject()));
-  if (!view) view = std::make_unique<CView>();
-  CWnd *parent = frame_ && frame_->m_hWndMDIClient ? CWnd::FromHandle(frame_->m_hWndMDIClient) : nullptr;
-  CRect rect(0, 0, 0, 0);
-  if (parent) parent->GetClientRect(&rect);
-  const int id = nextId_++;
-  view->Create(nullptr, title, parent ? WS_CHILD | WS_VISIBLE : WS_VISIBLE, rect, parent, UINT(id));
-  tabs_[id] = std::move(view);
-  active_ = id;
-  return id;
-}
-
-CWnd *CMDITabPage::FindTab(int id) {
-  auto found = tabs_.find(id);
-  return found == tabs_.end() ? nullptr : found->second.get();
-}
-
-int CMDITabPage::GetActiveTab() { return active_; }
+CMDITabPage::~CMDITabPage() {}
 
 int CMDITabPage::GetTabNum() { return int(tabs_.size()); }
 
+int CMDITabPage::AddTabPage(const CRuntimeClass *viewClass, const CString &title) {
+  Record(L"AddTabPage", {viewClass ? ::KVOUTSIDE::JournalArg(viewClass->m_lpszClassName) : L"null", title});
+  CWnd *client = frame_ && frame_->IsWindow() ? CWnd::FromHandle(frame_->m_hWndMDIClient) : nullptr;
+  CObject *object = client && viewClass ? viewClass->CreateObject() : nullptr;
+  std::unique_ptr<CWnd> wnd(dynamic_cast<CWnd *>(object));
+  if (!wnd) {
+    delete object;
+    return -1;
+  }
+  CRect area;
+  client->GetClientRect(&area);
+  if (!wnd->Create(nullptr, title.c_str(), WS_CHILD | WS_VISIBLE, area, client, 0)) return -1;
+  tabs_.push_back(Tab{nextId_, std::move(wnd)});
+  return nextId_++;
+}
+
+CWnd *CMDITabPage::FindTab(int id) {
+  for (const Tab &tab : tabs_)
+    if (tab.id == id) return tab.wnd.get();
+  return nullptr;
+}
+
+int CMDITabPage::GetActiveTab() { return tabs_.empty() ? -1 : tabs_.back().id; }
+
 void CMDITabPage::CloseAllTabs() {
   Record(L"CloseAllTabs");
-  for (auto &tab : tabs_)
-    if (tab.second->IsWindow()) tab.second->DestroyWindow();
   tabs_.clear();
-  active_ = -1;
 }
 
 }  // namespace MODKIT::MFC

@@ -2,6 +2,7 @@
 // journal/StandIn.h) that do none of the library's own work.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "journal/StandIn.h"
@@ -11,7 +12,6 @@
 /// Classes: namespace, class.
 #define KV_MOXMANAGERS_CLASSES(X)                               \
   X(MOXMANAGERS::CLIENTUPDATE, CClientUpdateMgr)                \
-  X(MOXMANAGERS::PANE, TaskPaneMgr)                             \
   X(MOXMANAGERS::ORGDEPT, COrgDeptMgr)                          \
   X(MOXMANAGERS::PROJDATA, CProjectDataMgr)                     \
   X(MOXMANAGERS::CONFIG, CSearchFilterQueryMgr)                 \
@@ -64,35 +64,6 @@
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
 KV_MOXMANAGERS_NAMED_FACTORIES(KV_OUTSIDE_DECLARE_NAMED_FACTORY)
-
-namespace MOXMANAGERS::DIMMARKMGR {
-
-/// The kinds of dimension mark the dimension command places.
-enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
-
-/// The dimension-mark manager "MoxDimMarkMgr".
-class IDimMarkMgr {
- public:
-  virtual ~IDimMarkMgr() {}
-  /// Drops the mark being placed.
-  virtual void ResetDimMark() = 0;
-  /// Drops the single point placed so far.
-  virtual void CancelDimPoint() = 0;
-  /// Gives the marks the stored colour.
-  virtual void UpdateDimMarkColor() = 0;
-};
-
-/// Records every call.
-class CDimMarkMgr : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr {
- public:
-  explicit CDimMarkMgr(const std::wstring &name);
-  void ResetDimMark() override;
-  void CancelDimPoint() override;
-  void UpdateDimMarkColor() override;
-};
-IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
-
-}  // namespace MOXMANAGERS::DIMMARKMGR
 
 namespace MOXMANAGERS::FUNCTIONLOG {
 
@@ -174,13 +145,13 @@ class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 namespace MOXMANAGERS::MOXCURPROJ {
 
-/// The current project "MoxCurProjectMgr".
 /// The current project's state and identifier.
 struct StCurProjState {
   int nState = 0;  // 3: a work set is open
   int nProjId = 0;
 };
 
+/// The current project "MoxCurProjectMgr".
 class IMoxCurProjectMgr {
  public:
   virtual ~IMoxCurProjectMgr() {}
@@ -256,3 +227,56 @@ class IMoxStartViewMgr {
 IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name);
 
 }  // namespace MOXMANAGERS::FRAME
+
+/// The key of an item of the 3D scene.
+using HC_KEY = long long;
+
+namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
+
+/// The dimension marks "MoxDimMarkMgr".
+class IDimMarkMgr {
+ public:
+  virtual ~IDimMarkMgr() {}
+  /// Resets the mark being placed.
+  virtual void ResetDimMark() = 0;
+  /// Drops the single point placed so far.
+  virtual void CancelDimPoint() = 0;
+  /// The marks take the configured colour.
+  virtual void UpdateDimMarkColor() = 0;
+  /// Whether `key` is a dimension mark (answer "IsDimMark": the keys that
+  /// are, separated by blanks or commas).
+  virtual bool IsDimMark(HC_KEY key) = 0;
+  /// Deletes the marks `keys`.
+  virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
+};
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
+namespace MOXMANAGERS::PANE {
+
+/// The task panes "MoxTaskPaneMgr".
+class ITaskPaneMgr {
+ public:
+  virtual ~ITaskPaneMgr() {}
+  /// Whether the task pane is shown.
+  virtual bool IsTaskPaneVisible() = 0;
+  /// Shows a hidden task pane or hides a shown one.
+  virtual void ToggleTaskPane() = 0;
+};
+
+/// Keeps the task pane's visibility (shown at first); records each toggle.
+class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit TaskPaneMgr(const std::wstring &name);
+  bool IsTaskPaneVisible() override;
+  void ToggleTaskPane() override;
+
+ private:
+  bool visible_ = true;
+};
+
+}  // namespace MOXMANAGERS::PANE
