@@ -56,6 +56,14 @@ CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
 
 void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
 
+StCurProjState CMoxCurProjectMgr::GetCurProjState() {
+  Record(L"GetCurProjState");
+  StCurProjState state;
+  state.nState = int(AnswerInt(L"GetCurProjState"));
+  state.nProjId = int(AnswerInt(L"GetCurProjId"));
+  return state;
+}
+
 bool CMoxCurProjectMgr::LoadProject(const StOpenInfo &info) {
   Record(L"LoadProject", ::KVOUTSIDE::JournalArgs(info.nOpenType, info.nOpenId));
   bool ok = true;

@@ -146,6 +146,12 @@ class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 namespace MOXMANAGERS::MOXCURPROJ {
 
+/// The current project's state and identifier.
+struct StCurProjState {
+  int nState = 0;  // 3: a work set is open
+  int nProjId = 0;
+};
+
 /// What is opened: nOpenType 2 a project, 3 a work set (others occur);
 /// nOpenId the project's or work set's identifier.
 struct StOpenInfo {
@@ -171,6 +177,9 @@ class IMoxCurProjectMgr : public virtual KEEL::UTILITY::ISubject<IMoxProjLoadObs
   virtual ~IMoxCurProjectMgr() {}
   /// Closes the current project.
   virtual void CleanCurOpenInfo() = 0;
+  /// The current project's state and identifier (answers "GetCurProjState"
+  /// and "GetCurProjId", default 0).
+  virtual StCurProjState GetCurProjState() = 0;
 };
 
 class CMoxCurProjectMgr : public IMoxCurProjectMgr,
@@ -185,6 +194,7 @@ class CMoxCurProjectMgr : public IMoxCurProjectMgr,
   /// RestoreNewProjInfo. False when an observer's LoadNewProjInfo or
   /// RestoreNewProjInfo returned false (every observer is told anyway).
   bool LoadProject(const StOpenInfo &info);
+  StCurProjState GetCurProjState() override;
 };
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
@@ -233,7 +243,7 @@ class CDisplayControlUIMgr : public IDisplayControlUIMgr,
   MOXCOMMANDS::SHARED_UI::StTreeStatus GetTreeStatus();
 };
 
-}  // namespace MOXMANAGERS::MOXCURPROJ
+}  // namespace MOXMANAGERS::DISPCTRLUI
 
 namespace MOXMANAGERS::PROJDATA_PROC {
 
@@ -296,6 +306,9 @@ IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name);
 using HC_KEY = long long;
 
 namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
 
 /// The dimension marks "MoxDimMarkMgr".
 class IDimMarkMgr {
