@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include "ui/App.h"
+#include "ui/Dialog.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 
@@ -81,6 +82,27 @@ class CStatusBarMgrStandIn : public IStatusBarMgr, public ::KVOUTSIDE::CRecordin
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatusBarMgrStandIn(name); }
 
 IMPLEMENT_DYNCREATE(CMsgView, CView)
+
+IMPLEMENT_DYNAMIC(CMOXRibbonButton, CBCGPRibbonButton)
+
+CTabPageMgr::CTabPageMgr(CWnd *parent, const std::wstring &name)
+    : CRecordingMgr(L"MODKIT::MFC::CTabPageMgr", name, ::KVOUTSIDE::JournalArgs(parent)), host_(new CWnd) {
+  host_->Create(nullptr, L"TabView", parent ? WS_CHILD | WS_VISIBLE : WS_VISIBLE, CRect(0, 0, 300, 600),
+                parent && parent->IsWindow() ? parent : nullptr, 0);
+}
+
+CTabPageMgr::~CTabPageMgr() {
+  if (host_->IsWindow()) host_->DestroyWindow();
+}
+
+CWnd *CTabPageMgr::GetTabView() { return host_.get(); }
+
+bool CTabPageMgr::AddTabPage(CDialog *page, const CString &title, UINT id, int flag) {
+  Record(L"AddTabPage", {::KVOUTSIDE::JournalPtr(page), title, ::KVOUTSIDE::JournalArg(id), ::KVOUTSIDE::JournalArg(flag)});
+  if (!page || !page->Create(id, host_.get())) return false;
+  pages_.push_back(page);
+  return true;
+}
 
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}
