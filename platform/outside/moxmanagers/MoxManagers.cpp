@@ -56,7 +56,57 @@ CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
 
 void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
 
+StCurProjState CMoxCurProjectMgr::GetCurProjState() {
+  Record(L"GetCurProjState");
+  StCurProjState state;
+  state.nState = int(AnswerInt(L"GetCurProjState"));
+  state.nProjId = int(AnswerInt(L"GetCurProjId"));
+  return state;
+}
+
+bool CMoxCurProjectMgr::LoadProject(const StOpenInfo &info) {
+  Record(L"LoadProject", ::KVOUTSIDE::JournalArgs(info.nOpenType, info.nOpenId));
+  bool ok = true;
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->SaveOldProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->CleanOldProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->PrepareLoadProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { ok = o->LoadNewProjInfo(info) && ok; });
+  Notify(5, [&](IMoxProjLoadObserver *o) { ok = o->RestoreNewProjInfo(info) && ok; });
+  return ok;
+}
+
 }  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::DISPCTRLUI {
+
+using MOXCOMMANDS::SHARED_UI::StTreeStatus;
+
+CDisplayControlUIMgr::CDisplayControlUIMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::DISPCTRLUI::CDisplayControlUIMgr", name) {}
+
+void CDisplayControlUIMgr::SetFilterState(bool on) {
+  Record(L"SetFilterState", {::KVOUTSIDE::JournalArg(on)});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnFilterStateChanged(on); });
+}
+
+void CDisplayControlUIMgr::RefreshTree(const std::wstring &name) {
+  Record(L"RefreshTree", {name});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnRefreshTree(name); });
+}
+
+void CDisplayControlUIMgr::SetTreeStatus(const StTreeStatus &status) {
+  Record(L"SetTreeStatus", {status.strName});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnSetTreeStatus(status); });
+}
+
+StTreeStatus CDisplayControlUIMgr::GetTreeStatus() {
+  Record(L"GetTreeStatus");
+  StTreeStatus status;
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnGetTreeStatus(status); });
+  return status;
+}
+
+}  // namespace MOXMANAGERS::DISPCTRLUI
 
 namespace MOXMANAGERS::PROJDATA_PROC {
 
@@ -107,3 +157,47 @@ class CMoxStartViewMgrStandIn : public IMoxStartViewMgr, public ::KVOUTSIDE::CRe
 IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name) { return new CMoxStartViewMgrStandIn(name); }
 
 }  // namespace MOXMANAGERS::FRAME
+
+namespace MOXMANAGERS::DIMMARKMGR {
+namespace {
+
+class CDimMarkMgrStandIn : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CDimMarkMgrStandIn(const std::wstring &name)
+      : CRecordingMgr(L"MOXMANAGERS::DIMMARKMGR::CreateDimMarkMgr", name) {}
+  void ResetDimMark() override { Record(L"ResetDimMark"); }
+  void CancelDimPoint() override { Record(L"CancelDimPoint"); }
+  void UpdateDimMarkColor() override { Record(L"UpdateDimMarkColor"); }
+  bool IsDimMark(HC_KEY key) override {
+    const std::wstring marks = L"," + AnswerText(L"IsDimMark") + L",";
+    std::wstring list;
+    for (wchar_t c : marks) list += c == L' ' ? L',' : c;
+    const bool mark = list.find(L"," + std::to_wstring(key) + L",") != std::wstring::npos;
+    Record(L"IsDimMark", ::KVOUTSIDE::JournalArgs(key, mark));
+    return mark;
+  }
+  void DeleteDimMarks(const std::set<HC_KEY> &keys) override {
+    std::vector<std::wstring> args;
+    for (HC_KEY key : keys) args.push_back(std::to_wstring(key));
+    Record(L"DeleteDimMarks", args);
+  }
+};
+
+}  // namespace
+
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name) { return new CDimMarkMgrStandIn(name); }
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
+namespace MOXMANAGERS::PANE {
+
+TaskPaneMgr::TaskPaneMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::PANE::TaskPaneMgr", name) {}
+
+bool TaskPaneMgr::IsTaskPaneVisible() { return visible_; }
+
+void TaskPaneMgr::ToggleTaskPane() {
+  visible_ = !visible_;
+  Record(L"ToggleTaskPane", {::KVOUTSIDE::JournalArg(visible_)});
+}
+
+}  // namespace MOXMANAGERS::PANE
