@@ -15,6 +15,8 @@
 //   message <number> [wParam [lParam]] any window message to the main frame
 //   call <operation>                  runs a web-service operation ("Service_op")
 //                                     without input against the server
+//   load <type> <id>                  "MoxCurProjectMgr" loads a project (type 2)
+//                                     or a work set (type 3) and tells its observers
 //   print <text>                      copies the text into the transcript
 //   close                             WM_CLOSE, as the window's close box
 //
