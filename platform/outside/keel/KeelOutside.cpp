@@ -16,3 +16,12 @@ void CHoopsPinMgr::LoadPinImage(const std::vector<StPinImage> &images) {
 }
 
 }  // namespace KEEL::HOOPS
+
+namespace KEEL::HOOPSDATACOLOR {
+
+CHoopsColorDataMgr::CHoopsColorDataMgr(const std::wstring &name)
+    : CRecordingMgr(L"KEEL::HOOPSDATACOLOR::CreateHoopsColorDataMgr", name) {}
+
+IHoopsColorDataMgr *CreateHoopsColorDataMgr(const std::wstring &name) { return new CHoopsColorDataMgr(name); }
+
+}  // namespace KEEL::HOOPSDATACOLOR
