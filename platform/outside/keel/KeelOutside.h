@@ -3,17 +3,19 @@
 // journal/StandIn.h); nothing is rendered or downloaded.
 #pragma once
 
+#include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
+#include "ui/WinTypes.h"
 
 /// Classes: namespace, class.
-#define KV_KEELOUTSIDE_CLASSES(X) \
-  X(KEEL::HOOPS, CHoopsBaseMgr)   \
-  X(KEEL::HOOPS, CHoopsCtrlMgr)
+#define KV_KEELOUTSIDE_CLASSES(X) X(KEEL::HOOPS, CHoopsCtrlMgr)
 
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_KEELOUTSIDE_FACTORIES(X)                                          \
@@ -80,3 +82,92 @@ class CHoopsColorDataMgr : public IHoopsColorDataMgr,
 IHoopsColorDataMgr *CreateHoopsColorDataMgr(const std::wstring &name);
 
 }  // namespace KEEL::HOOPSDATACOLOR
+/// The key of an item of the 3D scene.
+using HC_KEY = long long;
+
+namespace KEEL::HOOPS {
+
+/// One selected component: nine texts.
+struct StSelCompInfo {
+  std::wstring strInfo[9];
+};
+/// Selected components grouped by key.
+using SelCompMap = std::map<std::wstring, std::vector<StSelCompInfo>>;
+
+/// The selection of a view operator.
+class IHoopsSelection {
+ public:
+  virtual ~IHoopsSelection() {}
+  /// Fills `comps` with the selected components.
+  virtual void GetSelectedComps(SelCompMap &comps) = 0;
+};
+
+/// The scene of a view.
+class IHoopsScene {
+ public:
+  virtual ~IHoopsScene() {}
+  /// The drawing area, in screen co-ordinates.
+  virtual void SetWindowExtent(double left, double right, double bottom, double top) = 0;
+  /// The segment that holds the selection, or null when nothing is selected.
+  virtual const void *GetSelectSegment() = 0;
+  /// Fills `keys` with the keys of the selected items.
+  virtual void GetSelectedKeys(std::set<HC_KEY> &keys) = 0;
+};
+
+/// The 3D view of an operator.
+class IHoopsView {
+ public:
+  virtual ~IHoopsView() {}
+  /// The view's scene, or null.
+  virtual IHoopsScene *GetScene() = 0;
+};
+
+/// A view operator: turns the view's input into navigation.
+class IHoopsOperator {
+ public:
+  virtual ~IHoopsOperator() {}
+  /// Mouse event `event` (0 left down, 1 left up, 2 left double click,
+  /// 3 move, 4 middle down, 5 middle up).
+  virtual void OnMouseEvent(int event, UINT flags, double x, double y) = 0;
+  /// A wheel turn.
+  virtual void OnWheelEvent(UINT flags, short delta, double x, double y) = 0;
+  /// Key event `event` (0 down, 1 up).
+  virtual void OnKeyEvent(int event, UINT key, UINT repeat, UINT flags) = 0;
+  /// The middle button's double click.
+  virtual void OnMiddleDblClk() = 0;
+  /// The operator's view, or null.
+  virtual IHoopsView *GetHoopsView() = 0;
+  /// The selection, or null.
+  virtual IHoopsSelection *GetSelection() = 0;
+  /// Redraws the view.
+  virtual void RefreshView() = 0;
+};
+
+/// The view operators' manager "AppHoopsBaseMgr".
+class IHoopsBaseMgr {
+ public:
+  virtual ~IHoopsBaseMgr() {}
+  /// Makes operator `name` on window `wnd` (replacing one of that name).
+  virtual bool CreateOperator(const std::wstring &name, HWND wnd) = 0;
+  /// Operator `name`, or null.
+  virtual IHoopsOperator *GetOperator(const std::wstring &name) = 0;
+};
+
+/// Operators record every call under their name. Answers (under the
+/// operator's name): "GetHoopsView" and "GetSelection" (default 1: there
+/// is one), "GetSelectSegment" (default 0: no selection), "GetSelectedKeys"
+/// (keys separated by blanks or commas), "GetSelectedComps" (key:count
+/// pairs, e.g. "a:1,b:2"; each record holds the key and its index).
+class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CHoopsBaseMgr(const std::wstring &name);
+  ~CHoopsBaseMgr() override;
+  bool CreateOperator(const std::wstring &name, HWND wnd) override;
+  IHoopsOperator *GetOperator(const std::wstring &name) override;
+
+ private:
+  class COperator;
+  std::map<std::wstring, std::unique_ptr<COperator>> operators_;
+};
+
+}  // namespace KEEL::HOOPS

@@ -14,3 +14,14 @@ bool KvCollisionCheckMgr::GetIsChecking() {
 }
 
 }  // namespace KVCOLLISION::LOGIC
+
+namespace CollisionCommand {
+
+std::wstring CClashResultCmd::GetName() { return L"APP_CLASH_RESULT_CMD"; }
+
+void CClashResultCmd::SetFullScreen(bool fullScreen) {
+  ::KVOUTSIDE::CJournal::Instance().Record(L"CollisionCommand::CClashResultCmd", GetName(), L"SetFullScreen",
+                                           {::KVOUTSIDE::JournalArg(fullScreen)});
+}
+
+}  // namespace CollisionCommand

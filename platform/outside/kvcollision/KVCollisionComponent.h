@@ -5,6 +5,7 @@
 #include <string>
 
 #include "journal/StandIn.h"
+#include "keel/cmd/CmdObject.h"
 
 /// Classes: namespace, class.
 #define KV_KVCOLLISION_CLASSES(X) X(KVCOLLISION::RESULT, KvCollisionResultMgr)
@@ -29,3 +30,16 @@ class KvCollisionCheckMgr : public IKvCollisionCheckMgr, public ::KVOUTSIDE::CRe
 };
 
 }  // namespace KVCOLLISION::LOGIC
+
+namespace CollisionCommand {
+
+/// The clash-result command "APP_CLASH_RESULT_CMD"; records each call as
+/// class "CollisionCommand::CClashResultCmd" under its name.
+class CClashResultCmd : public KEEL::CMD::CPushPullMsgCmdObj {
+ public:
+  std::wstring GetName() override;
+  /// Shows the clash results full screen or in their pane.
+  void SetFullScreen(bool fullScreen);
+};
+
+}  // namespace CollisionCommand

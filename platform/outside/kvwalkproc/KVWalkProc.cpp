@@ -2,7 +2,16 @@
 
 #include <utility>
 
+int nViewId = 0;
+
 namespace EventMgr {
+namespace {
+
+std::vector<std::wstring> PointArgs(UINT flags, CPoint point) {
+  return ::KVOUTSIDE::JournalArgs(flags, point.x, point.y);
+}
+
+}  // namespace
 
 CWalkModuleMgr::CWalkModuleMgr(std::wstring name) : CRecordingMgr(L"EventMgr::CWalkModuleMgr", std::move(name)) {}
 
@@ -14,4 +23,47 @@ void CWalkModuleMgr::RemoveLastEnterpriseFile() { Record(L"RemoveLastEnterpriseF
 
 void CWalkModuleMgr::RudeCloseCommand() { Record(L"RudeCloseCommand"); }
 
+void CWalkModuleMgr::ExLButtonUp(UINT flags, CPoint point) { Record(L"ExLButtonUp", PointArgs(flags, point)); }
+
+void CWalkModuleMgr::ExRButtonUp(UINT flags, CPoint point) { Record(L"ExRButtonUp", PointArgs(flags, point)); }
+
+void CWalkModuleMgr::ExMButtonDown(UINT flags, CPoint point) { Record(L"ExMButtonDown", PointArgs(flags, point)); }
+
+void CWalkModuleMgr::ExMouseMove(UINT flags, CPoint point) { Record(L"ExMouseMove", PointArgs(flags, point)); }
+
+void CWalkModuleMgr::ExKeyDown(UINT key, UINT repeat, UINT flags) {
+  Record(L"ExKeyDown", ::KVOUTSIDE::JournalArgs(key, repeat, flags));
+}
+
+void CWalkModuleMgr::ExKeyUp(UINT key, UINT repeat, UINT flags) {
+  Record(L"ExKeyUp", ::KVOUTSIDE::JournalArgs(key, repeat, flags));
+}
+
+BOOL CWalkModuleMgr::ExPreTranslateMessage(MSG *msg) {
+  if (msg)
+    Record(L"ExPreTranslateMessage",
+           ::KVOUTSIDE::JournalArgs(msg->message, (unsigned long long)msg->wParam, (long long)msg->lParam));
+  else
+    Record(L"ExPreTranslateMessage", {L"null"});
+  return FALSE;
+}
+
+void CWalkModuleMgr::ExSize(CWnd *wnd, UINT type, int cx, int cy) {
+  Record(L"ExSize", {wnd ? L"window" : L"null", ::KVOUTSIDE::JournalArg(type), ::KVOUTSIDE::JournalArg(cx),
+                     ::KVOUTSIDE::JournalArg(cy)});
+}
+
+bool CWalkModuleMgr::GetCurWalkUserState() {
+  const bool on = AnswerBool(L"GetCurWalkUserState");
+  Record(L"GetCurWalkUserState", {::KVOUTSIDE::JournalArg(on)});
+  return on;
+}
+
 }  // namespace EventMgr
+
+std::wstring CCompInfoCmd::GetName() { return L"AppCmd_CompInfo"; }
+
+void CCompInfoCmd::ShowInfo(CPoint point, const CString &caption) {
+  ::KVOUTSIDE::CJournal::Instance().Record(L"CCompInfoCmd", GetName(), L"ShowInfo",
+                                           ::KVOUTSIDE::JournalArgs(point.x, point.y, std::wstring(caption)));
+}

@@ -80,7 +80,42 @@ class CStatusBarMgrStandIn : public IStatusBarMgr, public ::KVOUTSIDE::CRecordin
 
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatusBarMgrStandIn(name); }
 
+IMPLEMENT_DYNCREATE(CMsgView, CView)
+
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}
+
+CMDITabPage::~CMDITabPage() {}
+
+int CMDITabPage::GetTabNum() { return int(tabs_.size()); }
+
+int CMDITabPage::AddTabPage(const CRuntimeClass *viewClass, const CString &title) {
+  Record(L"AddTabPage", {viewClass ? ::KVOUTSIDE::JournalArg(viewClass->m_lpszClassName) : L"null", title});
+  CWnd *client = frame_ && frame_->IsWindow() ? CWnd::FromHandle(frame_->m_hWndMDIClient) : nullptr;
+  CObject *object = client && viewClass ? viewClass->CreateObject() : nullptr;
+  std::unique_ptr<CWnd> wnd(dynamic_cast<CWnd *>(object));
+  if (!wnd) {
+    delete object;
+    return -1;
+  }
+  CRect area;
+  client->GetClientRect(&area);
+  if (!wnd->Create(nullptr, title.c_str(), WS_CHILD | WS_VISIBLE, area, client, 0)) return -1;
+  tabs_.push_back(Tab{nextId_, std::move(wnd)});
+  return nextId_++;
+}
+
+CWnd *CMDITabPage::FindTab(int id) {
+  for (const Tab &tab : tabs_)
+    if (tab.id == id) return tab.wnd.get();
+  return nullptr;
+}
+
+int CMDITabPage::GetActiveTab() { return tabs_.empty() ? -1 : tabs_.back().id; }
+
+void CMDITabPage::CloseAllTabs() {
+  Record(L"CloseAllTabs");
+  tabs_.clear();
+}
 
 }  // namespace MODKIT::MFC

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
@@ -82,15 +83,50 @@ class IStatusBarMgr {
 };
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name);
 
+/// The view of a tab page that passes its messages to a view manager.
+class CMsgView : public CView {
+  DECLARE_DYNCREATE(CMsgView)
+};
+
 /// The MDI tab pages of the main frame "AppMDITabPageMgr".
-class CMDITabPage : public ::KVOUTSIDE::CRecordingMgr {
+class IMDITabPageMgr {
+ public:
+  virtual ~IMDITabPageMgr() {}
+  /// Number of open tabs.
+  virtual int GetTabNum() = 0;
+  /// Opens a tab titled `title` whose window is a new object of `viewClass`
+  /// (a CWnd class); the new tab's id, or -1.
+  virtual int AddTabPage(const CRuntimeClass *viewClass, const CString &title) = 0;
+  /// The window of tab `id`, or null.
+  virtual CWnd *FindTab(int id) = 0;
+  /// The id of the active tab (the latest opened), or -1 when none is open.
+  virtual int GetActiveTab() = 0;
+  /// Closes every tab.
+  virtual void CloseAllTabs() = 0;
+};
+
+/// Tab windows are children of the frame's MDI client, as large as it;
+/// ids count from 1 and are never reused.
+class CMDITabPage : public IMDITabPageMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   /// `frame` is the main frame (null when it is none); recorded, not owned.
   CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name);
+  ~CMDITabPage() override;
   CBCGPMDIFrameWnd *GetFrame() const { return frame_; }
+  int GetTabNum() override;
+  int AddTabPage(const CRuntimeClass *viewClass, const CString &title) override;
+  CWnd *FindTab(int id) override;
+  int GetActiveTab() override;
+  void CloseAllTabs() override;
 
  private:
+  struct Tab {
+    int id;
+    std::unique_ptr<CWnd> wnd;
+  };
   CBCGPMDIFrameWnd *frame_;
+  std::vector<Tab> tabs_;
+  int nextId_ = 1;
 };
 
 }  // namespace MODKIT::MFC

@@ -116,6 +116,50 @@ IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name) { return new C
 
 }  // namespace MOXMANAGERS::FRAME
 
+namespace MOXMANAGERS::DIMMARKMGR {
+namespace {
+
+class CDimMarkMgrStandIn : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CDimMarkMgrStandIn(const std::wstring &name)
+      : CRecordingMgr(L"MOXMANAGERS::DIMMARKMGR::CreateDimMarkMgr", name) {}
+  void ResetDimMark() override { Record(L"ResetDimMark"); }
+  void CancelDimPoint() override { Record(L"CancelDimPoint"); }
+  void UpdateDimMarkColor() override { Record(L"UpdateDimMarkColor"); }
+  bool IsDimMark(HC_KEY key) override {
+    const std::wstring marks = L"," + AnswerText(L"IsDimMark") + L",";
+    std::wstring list;
+    for (wchar_t c : marks) list += c == L' ' ? L',' : c;
+    const bool mark = list.find(L"," + std::to_wstring(key) + L",") != std::wstring::npos;
+    Record(L"IsDimMark", ::KVOUTSIDE::JournalArgs(key, mark));
+    return mark;
+  }
+  void DeleteDimMarks(const std::set<HC_KEY> &keys) override {
+    std::vector<std::wstring> args;
+    for (HC_KEY key : keys) args.push_back(std::to_wstring(key));
+    Record(L"DeleteDimMarks", args);
+  }
+};
+
+}  // namespace
+
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name) { return new CDimMarkMgrStandIn(name); }
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
+namespace MOXMANAGERS::PANE {
+
+TaskPaneMgr::TaskPaneMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::PANE::TaskPaneMgr", name) {}
+
+bool TaskPaneMgr::IsTaskPaneVisible() { return visible_; }
+
+void TaskPaneMgr::ToggleTaskPane() {
+  visible_ = !visible_;
+  Record(L"ToggleTaskPane", {::KVOUTSIDE::JournalArg(visible_)});
+}
+
+}  // namespace MOXMANAGERS::PANE
+
 namespace MOXMANAGERS::AUTH {
 namespace {
 

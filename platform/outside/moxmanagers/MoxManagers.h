@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "journal/StandIn.h"
@@ -13,7 +14,6 @@
 /// Classes: namespace, class.
 #define KV_MOXMANAGERS_CLASSES(X)                               \
   X(MOXMANAGERS::CLIENTUPDATE, CClientUpdateMgr)                \
-  X(MOXMANAGERS::PANE, TaskPaneMgr)                             \
   X(MOXMANAGERS::ORGDEPT, COrgDeptMgr)                          \
   X(MOXMANAGERS::PROJDATA, CProjectDataMgr)                     \
   X(MOXMANAGERS::CONFIG, CSearchFilterQueryMgr)                 \
@@ -43,7 +43,6 @@
   X(MOXMANAGERS::PROJDATA, CreateProjFuntionMgr, IProjFunctionMgr)                  \
   X(MOXMANAGERS::PROJSTATUS, CreateMoxProjStatusMgr, IMoxProjStatusMgr)             \
   X(MOXMANAGERS::WORKSET, CreateWorkSetOriginalDataMgr, IWorkSetOriginalDataMgr)    \
-  X(MOXMANAGERS::DIMMARKMGR, CreateDimMarkMgr, IDimMarkMgr)                         \
   X(MOXMANAGERS::DIMMARKWEBSER, CreateDimMarkWebSerMgr, IDimMarkWebSerMgr)          \
   X(MOXMANAGERS::BASEPOINT, CreateSetBasePointMgr, ISetBasePointMgr)                \
   X(MOXMANAGERS::COMPIMAGEDLG, CreateCompImageDlgMgr, ICompImageDlgMgr)             \
@@ -364,3 +363,52 @@ class CRecordLogMgr : public IRecordLogMgr,
 IRecordLogMgr *CreateRecordLogMgr();
 
 }  // namespace MOXMANAGERS::LOG
+/// The key of an item of the 3D scene.
+using HC_KEY = long long;
+
+namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The dimension marks "MoxDimMarkMgr".
+class IDimMarkMgr {
+ public:
+  virtual ~IDimMarkMgr() {}
+  /// Resets the mark being placed.
+  virtual void ResetDimMark() = 0;
+  /// Drops the single point placed so far.
+  virtual void CancelDimPoint() = 0;
+  /// The marks take the configured colour.
+  virtual void UpdateDimMarkColor() = 0;
+  /// Whether `key` is a dimension mark (answer "IsDimMark": the keys that
+  /// are, separated by blanks or commas).
+  virtual bool IsDimMark(HC_KEY key) = 0;
+  /// Deletes the marks `keys`.
+  virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
+};
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
+namespace MOXMANAGERS::PANE {
+
+/// The task panes "MoxTaskPaneMgr".
+class ITaskPaneMgr {
+ public:
+  virtual ~ITaskPaneMgr() {}
+  /// Whether the task pane is shown.
+  virtual bool IsTaskPaneVisible() = 0;
+  /// Shows a hidden task pane or hides a shown one.
+  virtual void ToggleTaskPane() = 0;
+};
+
+/// Keeps the task pane's visibility (shown at first); records each toggle.
+class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit TaskPaneMgr(const std::wstring &name);
+  bool IsTaskPaneVisible() override;
+  void ToggleTaskPane() override;
+
+ private:
+  bool visible_ = true;
+};
+
+}  // namespace MOXMANAGERS::PANE
