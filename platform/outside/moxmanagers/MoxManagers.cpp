@@ -57,10 +57,10 @@ CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
 void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
 
 StCurProjState CMoxCurProjectMgr::GetCurProjState() {
+  Record(L"GetCurProjState");
   StCurProjState state;
   state.nState = int(AnswerInt(L"GetCurProjState"));
   state.nProjId = int(AnswerInt(L"GetCurProjId"));
-  Record(L"GetCurProjState", ::KVOUTSIDE::JournalArgs(state.nState, state.nProjId));
   return state;
 }
 

@@ -196,8 +196,8 @@ class IMoxCurProjectMgr : public virtual ::KEEL::UTILITY::ISubject<IMoxProjLoadO
   virtual StCurProjState GetCurProjState() = 0;
 };
 
-/// GetCurProjState answers "GetCurProjState" (the state, default 0) and
-/// "GetCurProjId" (default 0); recorded with both.
+/// GetCurProjState is recorded and answers "GetCurProjState" (the state)
+/// and "GetCurProjId" (default 0).
 class CMoxCurProjectMgr : public IMoxCurProjectMgr,
                           public ::KEEL::UTILITY::CSubject<IMoxProjLoadObserver>,
                           public ::KVOUTSIDE::CRecordingMgr {
@@ -367,6 +367,9 @@ IRecordLogMgr *CreateRecordLogMgr();
 using HC_KEY = long long;
 
 namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
 
 /// The dimension marks "MoxDimMarkMgr".
 class IDimMarkMgr {
