@@ -1,5 +1,6 @@
 #include "ShellParts.h"
 
+#include "KvOpenTipDlg.h"
 #include "KvMenuObserver.h"
 #include "keel/web/IWebMgr.h"
 
@@ -10,10 +11,7 @@ bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
   return false;
 }
 
-bool RunOpenTipDialog(std::vector<std::wstring> &names) {
-  (void)names;
-  return true;
-}
+bool RunOpenTipDialog(std::vector<std::wstring> &names) { return KVDIALOGS::RunOpenTip(names, true); }
 
 void RegisterObservers(KEEL::FRAME::IKeelData *data) {
   using KEEL::FRAME::GetManagerAs;

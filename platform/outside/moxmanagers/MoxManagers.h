@@ -8,6 +8,7 @@
 
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
+#include "moxcommands/TreeStatus.h"
 #include "ui/MsgMap.h"
 #include "ui/Wnd.h"
 
@@ -23,7 +24,6 @@
   X(MOXMANAGERS::LOCALSTORAGE, CLocalDataStorageMgr)            \
   X(MOXMANAGERS::WORKSET, CWorkSetMgr)                          \
   X(MOXMANAGERS::FLOORSMERGE, CMoxFloorsMergeMgr)               \
-  X(MOXMANAGERS::DISPCTRLUI, CDisplayControlUIMgr)              \
   X(MOXMANAGERS::BOTTOMAXIS, CBottomAxisMgr)                    \
   X(MOXMANAGERS::VIEWPORT, CViewPortMgr)                        \
   X(MOXMANAGERS::VIEWOPER, CViewOperMgr)                        \
@@ -158,56 +158,104 @@ class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 namespace MOXMANAGERS::MOXCURPROJ {
 
-/// What is being opened: its type (2 a project, 3 a work set) and id.
+/// The current project's state and identifier.
+struct StCurProjState {
+  int nState = 0;  // 3: a work set is open
+  int nProjId = 0;
+};
+
+/// What is opened: nOpenType 2 a project, 3 a work set (others occur);
+/// nOpenId the project's or work set's identifier.
 struct StOpenInfo {
   int nOpenType = 0;
   int nOpenId = 0;
 };
 
-/// The current project's state (2 a project is open, 3 a work set) and id.
-struct StCurProjState {
-  int nState = 0;
-  int nProjId = 0;
-};
-
-/// Told around each load of a project or work set (subject key 5).
+/// Told around the loading of a project or work set.
 class IMoxProjLoadObserver {
  public:
   virtual ~IMoxProjLoadObserver() {}
-  /// Before the old project is closed.
   virtual void SaveOldProjInfo(const StOpenInfo &info) = 0;
-  /// The old project is being closed.
   virtual void CleanOldProjInfo(const StOpenInfo &info) = 0;
-  /// Before the new project is loaded.
   virtual void PrepareLoadProjInfo(const StOpenInfo &info) = 0;
-  /// The new project is loaded; false reports a failure.
   virtual bool LoadNewProjInfo(const StOpenInfo &info) = 0;
-  /// After the load; false reports a failure.
   virtual bool RestoreNewProjInfo(const StOpenInfo &info) = 0;
 };
 
-/// The current project "MoxCurProjectMgr".
-class IMoxCurProjectMgr : public virtual ::KEEL::UTILITY::ISubject<IMoxProjLoadObserver> {
+/// The current project "MoxCurProjectMgr"; its project-load observers are
+/// attached under key 5.
+class IMoxCurProjectMgr : public virtual KEEL::UTILITY::ISubject<IMoxProjLoadObserver> {
  public:
-  ~IMoxCurProjectMgr() override {}
+  virtual ~IMoxCurProjectMgr() {}
   /// Closes the current project.
   virtual void CleanCurOpenInfo() = 0;
-  /// The current project's state and id.
+  /// The current project's state and identifier (answers "GetCurProjState"
+  /// and "GetCurProjId", default 0).
   virtual StCurProjState GetCurProjState() = 0;
 };
 
-/// GetCurProjState is recorded and answers "GetCurProjState" (the state)
-/// and "GetCurProjId" (default 0).
 class CMoxCurProjectMgr : public IMoxCurProjectMgr,
-                          public ::KEEL::UTILITY::CSubject<IMoxProjLoadObserver>,
+                          public KEEL::UTILITY::CSubject<IMoxProjLoadObserver>,
                           public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CMoxCurProjectMgr(const std::wstring &name);
   void CleanCurOpenInfo() override;
+  /// Loads `info` (recorded; nothing is read): the observers under key 5
+  /// are told, each step to all of them in attachment order: SaveOldProjInfo,
+  /// CleanOldProjInfo, PrepareLoadProjInfo, LoadNewProjInfo,
+  /// RestoreNewProjInfo. False when an observer's LoadNewProjInfo or
+  /// RestoreNewProjInfo returned false (every observer is told anyway).
+  bool LoadProject(const StOpenInfo &info);
   StCurProjState GetCurProjState() override;
 };
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::DISPCTRLUI {
+
+/// Told about the display-control state.
+class IDisplayControlUIObserver {
+ public:
+  virtual ~IDisplayControlUIObserver() {}
+  /// The display filter was switched on or off.
+  virtual void OnFilterStateChanged(bool on) = 0;
+  /// The tree of operator `name` is to be read again.
+  virtual void OnRefreshTree(const std::wstring &name) = 0;
+  /// The tree named in `status` takes that state.
+  virtual void OnSetTreeStatus(const MOXCOMMANDS::SHARED_UI::StTreeStatus &status) = 0;
+  /// Asks for the tree's state.
+  virtual void OnGetTreeStatus(MOXCOMMANDS::SHARED_UI::StTreeStatus &status) = 0;
+  /// The trees' selection is to be cleared.
+  virtual void OnClearSelection() = 0;
+  /// Whether the filter may change now.
+  virtual bool CanChangeFilter() = 0;
+};
+
+/// The display-control manager "MoxDisplayControlUIMgr"; observers are
+/// attached under key 5.
+class IDisplayControlUIMgr : public virtual KEEL::UTILITY::ISubject<IDisplayControlUIObserver> {
+ public:
+  virtual ~IDisplayControlUIMgr() {}
+};
+
+/// Records each notification it sends; the operations below notify the
+/// observers under key 5 in attachment order.
+class CDisplayControlUIMgr : public IDisplayControlUIMgr,
+                             public KEEL::UTILITY::CSubject<IDisplayControlUIObserver>,
+                             public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CDisplayControlUIMgr(const std::wstring &name);
+  /// Tells OnFilterStateChanged(on).
+  void SetFilterState(bool on);
+  /// Tells OnRefreshTree(name).
+  void RefreshTree(const std::wstring &name);
+  /// Tells OnSetTreeStatus(status).
+  void SetTreeStatus(const MOXCOMMANDS::SHARED_UI::StTreeStatus &status);
+  /// Tells OnGetTreeStatus, each observer filling the same record.
+  MOXCOMMANDS::SHARED_UI::StTreeStatus GetTreeStatus();
+};
+
+}  // namespace MOXMANAGERS::DISPCTRLUI
 
 namespace MOXMANAGERS::PROJDATA_PROC {
 
@@ -265,6 +313,59 @@ class IMoxStartViewMgr {
 IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name);
 
 }  // namespace MOXMANAGERS::FRAME
+
+/// The key of an item of the 3D scene.
+using HC_KEY = long long;
+
+namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
+
+/// The dimension marks "MoxDimMarkMgr".
+class IDimMarkMgr {
+ public:
+  virtual ~IDimMarkMgr() {}
+  /// Resets the mark being placed.
+  virtual void ResetDimMark() = 0;
+  /// Drops the single point placed so far.
+  virtual void CancelDimPoint() = 0;
+  /// The marks take the configured colour.
+  virtual void UpdateDimMarkColor() = 0;
+  /// Whether `key` is a dimension mark (answer "IsDimMark": the keys that
+  /// are, separated by blanks or commas).
+  virtual bool IsDimMark(HC_KEY key) = 0;
+  /// Deletes the marks `keys`.
+  virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
+};
+IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::DIMMARKMGR
+
+namespace MOXMANAGERS::PANE {
+
+/// The task panes "MoxTaskPaneMgr".
+class ITaskPaneMgr {
+ public:
+  virtual ~ITaskPaneMgr() {}
+  /// Whether the task pane is shown.
+  virtual bool IsTaskPaneVisible() = 0;
+  /// Shows a hidden task pane or hides a shown one.
+  virtual void ToggleTaskPane() = 0;
+};
+
+/// Keeps the task pane's visibility (shown at first); records each toggle.
+class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit TaskPaneMgr(const std::wstring &name);
+  bool IsTaskPaneVisible() override;
+  void ToggleTaskPane() override;
+
+ private:
+  bool visible_ = true;
+};
+
+}  // namespace MOXMANAGERS::PANE
 
 namespace MOXMANAGERS::AUTH {
 
@@ -363,55 +464,3 @@ class CRecordLogMgr : public IRecordLogMgr,
 IRecordLogMgr *CreateRecordLogMgr();
 
 }  // namespace MOXMANAGERS::LOG
-/// The key of an item of the 3D scene.
-using HC_KEY = long long;
-
-namespace MOXMANAGERS::DIMMARKMGR {
-
-/// The kinds of dimension mark the dimension command places.
-enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
-
-/// The dimension marks "MoxDimMarkMgr".
-class IDimMarkMgr {
- public:
-  virtual ~IDimMarkMgr() {}
-  /// Resets the mark being placed.
-  virtual void ResetDimMark() = 0;
-  /// Drops the single point placed so far.
-  virtual void CancelDimPoint() = 0;
-  /// The marks take the configured colour.
-  virtual void UpdateDimMarkColor() = 0;
-  /// Whether `key` is a dimension mark (answer "IsDimMark": the keys that
-  /// are, separated by blanks or commas).
-  virtual bool IsDimMark(HC_KEY key) = 0;
-  /// Deletes the marks `keys`.
-  virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
-};
-IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
-
-}  // namespace MOXMANAGERS::DIMMARKMGR
-
-namespace MOXMANAGERS::PANE {
-
-/// The task panes "MoxTaskPaneMgr".
-class ITaskPaneMgr {
- public:
-  virtual ~ITaskPaneMgr() {}
-  /// Whether the task pane is shown.
-  virtual bool IsTaskPaneVisible() = 0;
-  /// Shows a hidden task pane or hides a shown one.
-  virtual void ToggleTaskPane() = 0;
-};
-
-/// Keeps the task pane's visibility (shown at first); records each toggle.
-class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
- public:
-  explicit TaskPaneMgr(const std::wstring &name);
-  bool IsTaskPaneVisible() override;
-  void ToggleTaskPane() override;
-
- private:
-  bool visible_ = true;
-};
-
-}  // namespace MOXMANAGERS::PANE
