@@ -70,6 +70,7 @@ class PeerServer {
     this.setCookies = [];
     this.redirects = [];
     this.canned = [];
+    this.faults = [];
     this.gzip = false;
     this.requests = [];
     for (const s of this.stalled) s.destroy();
@@ -161,6 +162,11 @@ class PeerServer {
     // xsi:type; the wire form does not.
     const untyped = service.schema.untypedDerived(node);
     if (untyped.length) return reject(`xsi:type missing: ${untyped.join('; ')}`);
+    const fault = this.take(this.faults, localName, 'operation');
+    if (fault) {
+      this.log(`POST ${service.path} ${localName} -> 500 fault ${fault.text}`);
+      return this.sendSoap(res, 500, faultEnvelope('Server', fault.text, service));
+    }
     const out = await service.soap.processRequest(request.text, { url: req.url, method: 'POST', headers: req.headers });
     this.log(`POST ${service.path} ${localName} -> ${out.statusCode}`);
     this.sendSoap(res, out.statusCode, out.body);
@@ -183,8 +189,8 @@ class PeerServer {
   }
 
   // First queued entry for this path (or for any path), used once.
-  take(queue, urlPath) {
-    const i = queue.findIndex((e) => !e.path || e.path === urlPath);
+  take(queue, urlPath, field = 'path') {
+    const i = queue.findIndex((e) => !e[field] || e[field] === urlPath);
     if (i < 0) return null;
     const entry = queue[i];
     if (!(--entry.count > 0)) queue.splice(i, 1);
@@ -265,6 +271,17 @@ class PeerServer {
         const modes = [undefined, 'truncate', 'stall', 'close-after-headers'];
         if (!modes.includes(input.mode)) return reply(400, { error: `unknown mode "${input.mode}"` });
         this.canned.push({ ...input, count: input.count || 1 });
+        return reply(200, { ok: true });
+      }
+      case 'POST /control/fault': {
+        // The fault text the client parses: "[<infoCode>] <message>", or
+        // `text` as given.
+        let text = input.text;
+        if (text === undefined) {
+          if (!Number.isInteger(input.infoCode) || input.infoCode < 0) return reply(400, { error: 'infoCode or text is required' });
+          text = `[${input.infoCode}] ${input.message || ''}`;
+        }
+        this.faults.push({ operation: input.operation, text: String(text), count: input.count || 1 });
         return reply(200, { ok: true });
       }
       case 'GET /control/requests':

@@ -169,6 +169,7 @@ test('reset restores the seed data and clears every control', async () => {
   await peer.control('POST', '/control/cookies', { setCookie: ['route=1'] });
   await peer.control('POST', '/control/redirect', { location: 'http://127.0.0.1:1/x' });
   await peer.control('POST', '/control/canned', { status: 418 });
+  await peer.control('POST', '/control/fault', { infoCode: 1000 });
   await peer.control('POST', '/control/reset');
   const res = await listRules();
   assert.equal(res.status, 200);
@@ -176,6 +177,22 @@ test('reset restores the seed data and clears every control', async () => {
   assert.equal(res.headers['set-cookie'], undefined);
   assert.equal((res.text.match(/<return>/g) || []).length, 1);
   assert.equal((await peer.control('GET', '/control/requests')).json.length, 1);
+});
+
+test('a queued fault answers the named operation with its info code, as often as asked', async () => {
+  await peer.control('POST', '/control/fault', { operation: 'listClashRules', infoCode: 1007, message: '登录已失效', count: 2 });
+  const other = await peer.call('HOLERULE', '<HOLERULE:listHoleRules/>');
+  assert.equal(other.status, 200, 'other operations answer as usual');
+  for (let i = 0; i < 2; i++) {
+    const failed = await listRules();
+    assert.equal(failed.status, 500);
+    assert.match(failed.text, /<faultcode>soap:Server<\/faultcode><faultstring>\[1007\] 登录已失效<\/faultstring>/);
+  }
+  assert.equal((await listRules()).status, 200);
+
+  await peer.control('POST', '/control/fault', { text: 'no code here' });
+  assert.match((await peer.call('HOLERULE', '<HOLERULE:listHoleRules/>')).text, /<faultstring>no code here<\/faultstring>/);
+  assert.equal((await peer.control('POST', '/control/fault', { operation: 'listClashRules' })).status, 400);
 });
 
 test('bad control input is answered with 400 or 404', async () => {
