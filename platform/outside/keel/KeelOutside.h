@@ -24,6 +24,18 @@
 KV_KEELOUTSIDE_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_KEELOUTSIDE_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
 
+namespace DOWNLOADEXE {
+
+/// The parameter of the download of the current project.
+struct DownloadParm {
+  int nDownType = 0;
+  int nDownMode = 0;
+  int nProjId = 0;
+  bool bWorkSet = false;  // a work set is open
+};
+
+}  // namespace DOWNLOADEXE
+
 namespace KEEL::HOOPS {
 
 /// Pin images of one application: (module name, image directory) pairs.

@@ -162,3 +162,23 @@ void CMDITabPage::CloseAllTabs() {
 }
 
 }  // namespace MODKIT::MFC
+
+namespace MODKIT::HOOPS {
+namespace {
+
+class CSegCmdStandIn : public IHoopsSegCmd, public ::KVOUTSIDE::CRecordingCmd {
+ public:
+  CSegCmdStandIn(const wchar_t *factory, const std::wstring &name) : CRecordingCmd(factory, name) {}
+};
+
+}  // namespace
+
+IHoopsSegCmd *CreateHoopsSegCmd(const std::wstring &name) {
+  return new CSegCmdStandIn(L"MODKIT::HOOPS::CreateHoopsSegCmd", name);
+}
+
+IHoopsSegCmd *CreateHoopsBoundingBoxSegCmd(const std::wstring &name) {
+  return new CSegCmdStandIn(L"MODKIT::HOOPS::CreateHoopsBoundingBoxSegCmd", name);
+}
+
+}  // namespace MODKIT::HOOPS

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/RecordingCmd.h"
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
 #include "ui/Ribbon.h"
@@ -144,3 +145,18 @@ class CMDITabPage : public IMDITabPageMgr, public ::KVOUTSIDE::CRecordingMgr {
 };
 
 }  // namespace MODKIT::MFC
+
+namespace MODKIT::HOOPS {
+
+/// A 3D segment command made by a factory (a command object behind it).
+class IHoopsSegCmd {
+ public:
+  virtual ~IHoopsSegCmd() {}
+};
+
+/// The segment command named `name`.
+IHoopsSegCmd *CreateHoopsSegCmd(const std::wstring &name);
+/// The bounding-box segment command named `name`.
+IHoopsSegCmd *CreateHoopsBoundingBoxSegCmd(const std::wstring &name);
+
+}  // namespace MODKIT::HOOPS

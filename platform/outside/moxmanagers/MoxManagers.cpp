@@ -56,6 +56,14 @@ CMoxCurProjectMgr::CMoxCurProjectMgr(const std::wstring &name)
 
 void CMoxCurProjectMgr::CleanCurOpenInfo() { Record(L"CleanCurOpenInfo"); }
 
+StCurProjState CMoxCurProjectMgr::GetCurProjState() {
+  Record(L"GetCurProjState");
+  StCurProjState state;
+  state.nState = int(AnswerInt(L"GetCurProjState"));
+  state.nProjId = int(AnswerInt(L"GetCurProjId"));
+  return state;
+}
+
 }  // namespace MOXMANAGERS::MOXCURPROJ
 
 namespace MOXMANAGERS::PROJDATA_PROC {

@@ -145,18 +145,28 @@ class COrvelNetMgr : public IOrvelNetMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 namespace MOXMANAGERS::MOXCURPROJ {
 
+/// The current project's state and identifier.
+struct StCurProjState {
+  int nState = 0;  // 3: a work set is open
+  int nProjId = 0;
+};
+
 /// The current project "MoxCurProjectMgr".
 class IMoxCurProjectMgr {
  public:
   virtual ~IMoxCurProjectMgr() {}
   /// Closes the current project.
   virtual void CleanCurOpenInfo() = 0;
+  /// The current project's state and identifier (answers "GetCurProjState"
+  /// and "GetCurProjId", default 0).
+  virtual StCurProjState GetCurProjState() = 0;
 };
 
 class CMoxCurProjectMgr : public IMoxCurProjectMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CMoxCurProjectMgr(const std::wstring &name);
   void CleanCurOpenInfo() override;
+  StCurProjState GetCurProjState() override;
 };
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
@@ -222,6 +232,9 @@ IMoxStartViewMgr *CreateMoxStartViewMgr(const std::wstring &name);
 using HC_KEY = long long;
 
 namespace MOXMANAGERS::DIMMARKMGR {
+
+/// The kinds of dimension mark the dimension command places.
+enum EDimension { DIM_DISTANCE = 0, DIM_ALIGNED = 1, DIM_LINEAR = 2 };
 
 /// The dimension marks "MoxDimMarkMgr".
 class IDimMarkMgr {

@@ -1,0 +1,3 @@
+#include "commands/Commands.h"
+
+KV_COMMANDS_COMMANDS(KV_OUTSIDE_DEFINE_COMMAND)
