@@ -20,6 +20,7 @@ namespace {
 
 using View = KEEL::MFC::IMFCViewMgr;
 using KEEL::FRAME::GetManagerAs;
+using MODKIT::MFC::CMsgView;
 
 // A command that becomes current when run (the dimension command, the
 // component filter...).
@@ -48,7 +49,7 @@ class InitCmdTest : public ShellTest {
     KEEL::FRAME::IKeelData *data = g_pKvCoreData;
     auto *tabs = GetManagerAs<MODKIT::MFC::IMDITabPageMgr>(data, L"AppMDITabPageMgr");
     ASSERT_NE(tabs, nullptr);
-    nViewId = tabs->AddTabPage(RUNTIME_CLASS(MODKIT::MFC::CMsgView), L"BIM 视图");
+    nViewId = tabs->AddTabPage(RUNTIME_CLASS(CMsgView), L"BIM 视图");
     view = dynamic_cast<CView *>(tabs->FindTab(nViewId));
     ASSERT_NE(view, nullptr);
     viewMgr = new KEEL::MFC::CMFCViewMgr(nullptr, view, L"HoopsViewMgr");
