@@ -1,5 +1,7 @@
 #include "ShellParts.h"
 
+#include "KvOpenTipDlg.h"
+
 namespace KVSHELL {
 
 bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
@@ -7,10 +9,7 @@ bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
   return false;
 }
 
-bool RunOpenTipDialog(std::vector<std::wstring> &names) {
-  (void)names;
-  return true;
-}
+bool RunOpenTipDialog(std::vector<std::wstring> &names) { return KVDIALOGS::RunOpenTip(names, true); }
 
 void RegisterObservers(KEEL::FRAME::IKeelData *data) { (void)data; }
 
