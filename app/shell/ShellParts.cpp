@@ -1,10 +1,14 @@
 #include "ShellParts.h"
 
+#include "KvOpenTipCmd.h"
+
 namespace KVSHELL {
 
 bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
-  (void)command, (void)show;
-  return false;
+  auto *tip = dynamic_cast<CKvOpenTipCmd *>(command);
+  if (!tip) return false;
+  tip->SetOpenTipMenu(show);
+  return true;
 }
 
 bool RunOpenTipDialog(std::vector<std::wstring> &names) {
