@@ -1,6 +1,7 @@
 #include "ShellParts.h"
 
 #include "KvOpenTipCmd.h"
+#include "KvOpenTipDlg.h"
 
 namespace KVSHELL {
 
@@ -11,10 +12,7 @@ bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
   return true;
 }
 
-bool RunOpenTipDialog(std::vector<std::wstring> &names) {
-  (void)names;
-  return true;
-}
+bool RunOpenTipDialog(std::vector<std::wstring> &names) { return KVDIALOGS::RunOpenTip(names, true); }
 
 void RegisterObservers(KEEL::FRAME::IKeelData *data) { (void)data; }
 

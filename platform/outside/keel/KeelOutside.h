@@ -13,8 +13,8 @@
 #include "journal/StandIn.h"
 #include "ui/WinTypes.h"
 
-/// Classes: namespace, class.
-#define KV_KEELOUTSIDE_CLASSES(X) X(KEEL::HOOPS, CHoopsCtrlMgr)
+/// Classes: namespace, class (none left: the Keel parts are written out).
+#define KV_KEELOUTSIDE_CLASSES(X)
 
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_KEELOUTSIDE_FACTORIES(X)                                          \
@@ -57,6 +57,33 @@ class CHoopsPinMgr : public IHoopsPinMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CHoopsPinMgr(const std::wstring &name);
   void LoadPinImage(const std::vector<StPinImage> &images) override;
+};
+
+/// One display segment of an operator's model.
+struct StSegmentInfo {
+  std::wstring strName;
+  int nKind = 0;
+  std::vector<std::wstring> vecSubSegments;
+};
+
+/// The control manager's operations the program calls.
+class IHoopsCtrlMgr {
+ public:
+  virtual ~IHoopsCtrlMgr() {}
+  /// Appends the segments of operator `op` (answer "ListSegments").
+  virtual void ListSegments(const std::wstring &op, std::vector<StSegmentInfo> &segments) = 0;
+  /// Appends the segments of operator `op` of `level` (answer
+  /// "ListSegmentsEx").
+  virtual void ListSegmentsEx(const std::wstring &op, std::vector<StSegmentInfo> &segments, int level) = 0;
+};
+
+/// "AppHoopsCtrlMgr": records each call; the segments are its answers,
+/// "name:kind" entries separated by ';' (an entry without a kind has 0).
+class CHoopsCtrlMgr : public IHoopsCtrlMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CHoopsCtrlMgr(const std::wstring &name);
+  void ListSegments(const std::wstring &op, std::vector<StSegmentInfo> &segments) override;
+  void ListSegmentsEx(const std::wstring &op, std::vector<StSegmentInfo> &segments, int level) override;
 };
 
 }  // namespace KEEL::HOOPS

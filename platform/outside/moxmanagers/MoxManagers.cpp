@@ -64,7 +64,49 @@ StCurProjState CMoxCurProjectMgr::GetCurProjState() {
   return state;
 }
 
+bool CMoxCurProjectMgr::LoadProject(const StOpenInfo &info) {
+  Record(L"LoadProject", ::KVOUTSIDE::JournalArgs(info.nOpenType, info.nOpenId));
+  bool ok = true;
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->SaveOldProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->CleanOldProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { o->PrepareLoadProjInfo(info); });
+  Notify(5, [&](IMoxProjLoadObserver *o) { ok = o->LoadNewProjInfo(info) && ok; });
+  Notify(5, [&](IMoxProjLoadObserver *o) { ok = o->RestoreNewProjInfo(info) && ok; });
+  return ok;
+}
+
 }  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::DISPCTRLUI {
+
+using MOXCOMMANDS::SHARED_UI::StTreeStatus;
+
+CDisplayControlUIMgr::CDisplayControlUIMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::DISPCTRLUI::CDisplayControlUIMgr", name) {}
+
+void CDisplayControlUIMgr::SetFilterState(bool on) {
+  Record(L"SetFilterState", {::KVOUTSIDE::JournalArg(on)});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnFilterStateChanged(on); });
+}
+
+void CDisplayControlUIMgr::RefreshTree(const std::wstring &name) {
+  Record(L"RefreshTree", {name});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnRefreshTree(name); });
+}
+
+void CDisplayControlUIMgr::SetTreeStatus(const StTreeStatus &status) {
+  Record(L"SetTreeStatus", {status.strName});
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnSetTreeStatus(status); });
+}
+
+StTreeStatus CDisplayControlUIMgr::GetTreeStatus() {
+  Record(L"GetTreeStatus");
+  StTreeStatus status;
+  Notify(5, [&](IDisplayControlUIObserver *o) { o->OnGetTreeStatus(status); });
+  return status;
+}
+
+}  // namespace MOXMANAGERS::DISPCTRLUI
 
 namespace MOXMANAGERS::PROJDATA_PROC {
 

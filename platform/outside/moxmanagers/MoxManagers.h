@@ -6,6 +6,8 @@
 #include <string>
 
 #include "journal/StandIn.h"
+#include "keel/utility/Subject.h"
+#include "moxcommands/TreeStatus.h"
 #include "ui/MsgMap.h"
 #include "ui/Wnd.h"
 
@@ -21,7 +23,6 @@
   X(MOXMANAGERS::LOCALSTORAGE, CLocalDataStorageMgr)            \
   X(MOXMANAGERS::WORKSET, CWorkSetMgr)                          \
   X(MOXMANAGERS::FLOORSMERGE, CMoxFloorsMergeMgr)               \
-  X(MOXMANAGERS::DISPCTRLUI, CDisplayControlUIMgr)              \
   X(MOXMANAGERS::UISTATE, CUIStateMgr)                          \
   X(MOXMANAGERS::BOTTOMAXIS, CBottomAxisMgr)                    \
   X(MOXMANAGERS::VIEWPORT, CViewPortMgr)                        \
@@ -151,8 +152,27 @@ struct StCurProjState {
   int nProjId = 0;
 };
 
-/// The current project "MoxCurProjectMgr".
-class IMoxCurProjectMgr {
+/// What is opened: nOpenType 2 a project, 3 a work set (others occur);
+/// nOpenId the project's or work set's identifier.
+struct StOpenInfo {
+  int nOpenType = 0;
+  int nOpenId = 0;
+};
+
+/// Told around the loading of a project or work set.
+class IMoxProjLoadObserver {
+ public:
+  virtual ~IMoxProjLoadObserver() {}
+  virtual void SaveOldProjInfo(const StOpenInfo &info) = 0;
+  virtual void CleanOldProjInfo(const StOpenInfo &info) = 0;
+  virtual void PrepareLoadProjInfo(const StOpenInfo &info) = 0;
+  virtual bool LoadNewProjInfo(const StOpenInfo &info) = 0;
+  virtual bool RestoreNewProjInfo(const StOpenInfo &info) = 0;
+};
+
+/// The current project "MoxCurProjectMgr"; its project-load observers are
+/// attached under key 5.
+class IMoxCurProjectMgr : public virtual KEEL::UTILITY::ISubject<IMoxProjLoadObserver> {
  public:
   virtual ~IMoxCurProjectMgr() {}
   /// Closes the current project.
@@ -162,14 +182,68 @@ class IMoxCurProjectMgr {
   virtual StCurProjState GetCurProjState() = 0;
 };
 
-class CMoxCurProjectMgr : public IMoxCurProjectMgr, public ::KVOUTSIDE::CRecordingMgr {
+class CMoxCurProjectMgr : public IMoxCurProjectMgr,
+                          public KEEL::UTILITY::CSubject<IMoxProjLoadObserver>,
+                          public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CMoxCurProjectMgr(const std::wstring &name);
   void CleanCurOpenInfo() override;
+  /// Loads `info` (recorded; nothing is read): the observers under key 5
+  /// are told, each step to all of them in attachment order: SaveOldProjInfo,
+  /// CleanOldProjInfo, PrepareLoadProjInfo, LoadNewProjInfo,
+  /// RestoreNewProjInfo. False when an observer's LoadNewProjInfo or
+  /// RestoreNewProjInfo returned false (every observer is told anyway).
+  bool LoadProject(const StOpenInfo &info);
   StCurProjState GetCurProjState() override;
 };
 
 }  // namespace MOXMANAGERS::MOXCURPROJ
+
+namespace MOXMANAGERS::DISPCTRLUI {
+
+/// Told about the display-control state.
+class IDisplayControlUIObserver {
+ public:
+  virtual ~IDisplayControlUIObserver() {}
+  /// The display filter was switched on or off.
+  virtual void OnFilterStateChanged(bool on) = 0;
+  /// The tree of operator `name` is to be read again.
+  virtual void OnRefreshTree(const std::wstring &name) = 0;
+  /// The tree named in `status` takes that state.
+  virtual void OnSetTreeStatus(const MOXCOMMANDS::SHARED_UI::StTreeStatus &status) = 0;
+  /// Asks for the tree's state.
+  virtual void OnGetTreeStatus(MOXCOMMANDS::SHARED_UI::StTreeStatus &status) = 0;
+  /// The trees' selection is to be cleared.
+  virtual void OnClearSelection() = 0;
+  /// Whether the filter may change now.
+  virtual bool CanChangeFilter() = 0;
+};
+
+/// The display-control manager "MoxDisplayControlUIMgr"; observers are
+/// attached under key 5.
+class IDisplayControlUIMgr : public virtual KEEL::UTILITY::ISubject<IDisplayControlUIObserver> {
+ public:
+  virtual ~IDisplayControlUIMgr() {}
+};
+
+/// Records each notification it sends; the operations below notify the
+/// observers under key 5 in attachment order.
+class CDisplayControlUIMgr : public IDisplayControlUIMgr,
+                             public KEEL::UTILITY::CSubject<IDisplayControlUIObserver>,
+                             public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CDisplayControlUIMgr(const std::wstring &name);
+  /// Tells OnFilterStateChanged(on).
+  void SetFilterState(bool on);
+  /// Tells OnRefreshTree(name).
+  void RefreshTree(const std::wstring &name);
+  /// Tells OnSetTreeStatus(status).
+  void SetTreeStatus(const MOXCOMMANDS::SHARED_UI::StTreeStatus &status);
+  /// Tells OnGetTreeStatus, each observer filling the same record.
+  MOXCOMMANDS::SHARED_UI::StTreeStatus GetTreeStatus();
+};
+
+}  // namespace MOXMANAGERS::DISPCTRLUI
 
 namespace MOXMANAGERS::PROJDATA_PROC {
 
