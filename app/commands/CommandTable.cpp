@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ColorCmd.h"
+#include "InitCmd.h"
 #include "KvCompAttrCmd.h"
 #include "KvDimMarkCmd.h"
 #include "KvDownloadProjCmd.h"
@@ -52,7 +53,7 @@ ICmdObject *FromFactory(I *made) {
 #define KV_FACTORY(FACTORY, NAME) [] { return FromFactory(FACTORY(std::wstring(NAME))); }
 
 const MakeRow kRows[] = {
-    // The view input command joins as row 1 once it is built.
+    KV_ROW(CInitCmd),
     KV_ROW(KEEL::CMD::CIdleCmdObj),
     KV_ROW(MOXCOMMANDS::VIEWOPER::CCViewTranslationCmd),
     KV_ROW(MOXCOMMANDS::VIEWOPER::CViewZoomCmd),

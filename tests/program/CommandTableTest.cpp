@@ -7,6 +7,7 @@
 
 #include "ColorCmd.h"
 #include "CommandTestSupport.h"
+#include "InitCmd.h"
 #include "KvCompAttrCmd.h"
 #include "KvDimMarkCmd.h"
 #include "KvDownloadProjCmd.h"
@@ -24,10 +25,9 @@ namespace {
 
 using KEEL::CMD::ICmdObject;
 
-// The table's names in order. The view input command "INIT_HOOPSVIEW_CMD"
-// (row 1) is not in the table yet.
+// The table's names in order.
 const std::vector<std::wstring> kNames = {
-    L"KEEL_IDLE_CMD", L"AppCmd_ViewTranslation", L"AppCmd_ViewZoom", L"AppCmd_ViewCurWindow",
+    L"INIT_HOOPSVIEW_CMD", L"KEEL_IDLE_CMD", L"AppCmd_ViewTranslation", L"AppCmd_ViewZoom", L"AppCmd_ViewCurWindow",
     L"AppCmd_ViewOvweLook", L"AppCmd_ViewLookUp", L"AppCmd_ViewLookLeft", L"AppCmd_ViewLookRight",
     L"AppCmd_LookMainView", L"AppCmd_ViewRearView", L"AppCmd_LookWSView", L"AppCmd_LookESView",
     L"AppCmd_LookEnView", L"AppCmd_LookWNView", L"AppCmd_About", L"AppCmd_QuestionReport", L"APP_LOGINMOX_CMD",
@@ -55,6 +55,8 @@ bool IsOwnClassOf(const std::wstring &name, ICmdObject *command) {
     bool (*is)(ICmdObject *);
   };
   static const Own kOwn[] = {
+      {L"INIT_HOOPSVIEW_CMD", [](ICmdObject *c) { return dynamic_cast<CInitCmd *>(c) != nullptr; }},
+      {L"KEEL_IDLE_CMD", [](ICmdObject *c) { return dynamic_cast<KEEL::CMD::CIdleCmdObj *>(c) != nullptr; }},
       {L"APP_KV_IDLE_CMD", [](ICmdObject *c) { return dynamic_cast<CKvIdleCmd *>(c) != nullptr; }},
       {L"APP_DOWNLOAD_PROJ", [](ICmdObject *c) { return dynamic_cast<CKvDownloadProjCmd *>(c) != nullptr; }},
       {L"AppCmd_DISTANCE", [](ICmdObject *c) { return dynamic_cast<CKvDimMarkCmd *>(c) != nullptr; }},

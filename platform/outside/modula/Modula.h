@@ -84,9 +84,23 @@ class IStatusBarMgr {
 };
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name);
 
-/// The view of a tab page that passes its messages to a view manager.
+/// The view of a tab page: it hands its mouse, wheel, key, paint and size
+/// messages, and every message before it is handled, to the view manager
+/// that serves it (KEEL::MFC::CMFCViewMgr::FromView).
 class CMsgView : public CView {
   DECLARE_DYNCREATE(CMsgView)
+
+ public:
+  BOOL PreTranslateMessage(MSG *msg) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+/// Told about the MDI tab pages.
+class IMDITabPageObserver {
+ public:
+  virtual ~IMDITabPageObserver() {}
+  /// Tab `id` became the active tab.
+  virtual void OnActiveTabChanged(int id) = 0;
 };
 
 /// The MDI tab pages of the main frame "AppMDITabPageMgr".
