@@ -3,8 +3,10 @@
 // command is missing then stays empty; its row is made all the same.
 #include "KvMenuObserver.h"
 
+#include "KvDimMarkCmd.h"
 #include "keel/cmd/CmdMgr.h"
 #include "kvwalkproc/WalkCmd.h"
+#include "moxcommands/MoxCommands.h"
 
 namespace {
 
@@ -56,10 +58,9 @@ void CKvMenuObserver::BindCmdStateTests() {
   rows[L"AppCmd_AxisNetShow"].fnCheck = Bound(uiState, &IUIStateMgr::GetAxisNetCheck);
   rows[L"APP_VIEWPART_CMD"].fnCheck = Bound(uiState, &IUIStateMgr::GetViewPartCheck);
 
-  // Commands of the program's own classes and of the component and left
-  // panel commands.
-  for (const wchar_t *name : {L"AppCmd_CompInfo", L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
-    rows[name].fnCheck = Test();
+  rows[L"AppCmd_CompInfo"].fnCheck = Test();
+  for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
+    rows[name].fnCheck = Bound(Command<CKvDimMarkCmd>(data, name), &CKvDimMarkCmd::IsClickButton);
 
   const struct {
     const wchar_t *name;
@@ -72,7 +73,9 @@ void CKvMenuObserver::BindCmdStateTests() {
   };
   for (const auto &effect : effects) rows[effect.name].fnCheck = ModelEffect(data, effect.key);
 
-  rows[L"AppCmd_LeftPanel"].fnCheck = Test();
+  using MOXCOMMANDS::LEFTPANEL::CLeftPanelCmd;
+  rows[L"AppCmd_LeftPanel"].fnCheck =
+      Bound(Command<CLeftPanelCmd>(data, L"AppCmd_LeftPanel"), &CLeftPanelCmd::IsLeftPanelShow);
 
   // Walk commands: the enable test, then the check test, of the command
   // registered under the row's name.

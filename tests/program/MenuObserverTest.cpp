@@ -1,17 +1,20 @@
 // The command-state rules: rights, project modes and bound tests of the
 // named rows, through the program's registry, command manager, CCmdUI and
 // ribbon.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "KvDimMarkCmd.h"
 #include "KvMenuObserver.h"
 #include "ShellTestSupport.h"
 #include "keel/cmd/CmdMgr.h"
 #include "keel/frame/KeelFramework.h"
 #include "kvwalkproc/WalkCmd.h"
 #include "modula/Modula.h"
+#include "moxcommands/MoxCommands.h"
 
 namespace kv::test {
 namespace {
@@ -108,6 +111,12 @@ class MenuObserverTest : public ShellTest {
     KV_WALK_COMMANDS(KV_ADD_WALK)
     KV_WALK_ENABLE_COMMANDS(KV_ADD_WALK)
 #undef KV_ADD_WALK
+    // The commands of the program's table that have tests, unless the
+    // table gave them already.
+    for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
+      if (!cmdMgr->GetCommand(name)) ASSERT_TRUE(cmdMgr->AddCommand(new CKvDimMarkCmd(name)));
+    if (!cmdMgr->GetCommand(L"AppCmd_LeftPanel"))
+      ASSERT_TRUE(cmdMgr->AddCommand(new MOXCOMMANDS::LEFTPANEL::CLeftPanelCmd()));
     KVOUTSIDE::CJournal::Instance().Clear();
   }
   void TearDown() override { app->ExitInstance(); }
@@ -265,6 +274,32 @@ TEST_F(MenuObserverTest, ManagerTestsAskTheirOwnKeys) {
   EXPECT_EQ(Update(observer, L"APP_VIEWPART_CMD", 2).GetCheckCall(), std::optional<int>(0));
   Answer(L"MoxUIStateMgr", L"GetViewPartCheck", L"1");
   EXPECT_EQ(Update(observer, L"APP_VIEWPART_CMD", 3).GetCheckCall(), std::optional<int>(1));
+}
+
+// The check tests of command objects follow the state of the command
+// registered under the row's name.
+TEST_F(MenuObserverTest, CommandTestsFollowTheirCommands) {
+  auto *cmdMgr = KEEL::FRAME::GetManagerAs<KEEL::CMD::ICmdMgr>(Data(), L"AppCommandMgr");
+  auto dimMark = [&](const wchar_t *name) { return dynamic_cast<CKvDimMarkCmd *>(cmdMgr->GetCommand(name)); };
+  CKvMenuObserver observer(Data());
+  struct Case {
+    const wchar_t *name;
+    std::function<void(bool)> set;
+  } const cases[] = {
+      {L"AppCmd_DISTANCE", [&](bool on) { dimMark(L"AppCmd_DISTANCE")->SetClickButton(on); }},
+      {L"AppCmd_DUIQI", [&](bool on) { dimMark(L"AppCmd_DUIQI")->SetClickButton(on); }},
+      {L"AppCmd_XIANXING", [&](bool on) { dimMark(L"AppCmd_XIANXING")->SetClickButton(on); }},
+      {L"AppCmd_LeftPanel", [](bool on) { Answer(L"AppCmd_LeftPanel", L"IsLeftPanelShow", on ? L"1" : L"0"); }},
+  };
+  for (const Case &c : cases) {
+    for (bool on : {true, false}) {
+      SCOPED_TRACE(::testing::Message() << KVUI::Utf8(c.name) << " " << on);
+      c.set(on);
+      const CCmdUI ui = Update(observer, c.name, 2);
+      EXPECT_EQ(ui.GetEnableCall(), std::optional<bool>(true));
+      EXPECT_EQ(ui.GetCheckCall(), std::optional<int>(on ? 1 : 0));
+    }
+  }
 }
 
 TEST_F(MenuObserverTest, NamesWithoutRowAreLeftAlone) {
