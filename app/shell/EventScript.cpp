@@ -1,5 +1,6 @@
 #include "EventScript.h"
 
+#include <cctype>
 #include <sstream>
 #include <vector>
 
@@ -8,8 +9,11 @@
 #include "journal/Answers.h"
 #include "keel/web/IWebMgr.h"
 #include "keel/web/IWebServ.h"
+#include "kvwalkproc/KVWalkProc.h"
 #include "modula/Modula.h"
+#include "moxmanagers/MoxManagers.h"
 #include "ui/Afx.h"
+#include "ui/Hooks.h"
 #include "wrench/TextConvert.h"
 
 namespace KVSHELL {
@@ -57,6 +61,68 @@ bool Button(const std::string &text, int &button) {
   if (!Number(text, n)) return false;
   button = int(n);
   return true;
+}
+
+// A key by number, letter or name; 0 when unknown.
+UINT Key(const std::string &text) {
+  static const std::pair<const char *, UINT> kKeys[] = {
+      {"ctrl", VK_CONTROL}, {"shift", VK_SHIFT}, {"delete", VK_DELETE}, {"escape", VK_ESCAPE}};
+  for (const auto &k : kKeys)
+    if (text == k.first) return k.second;
+  if (text.size() == 1 && std::isalpha(static_cast<unsigned char>(text[0])))
+    return UINT(std::toupper(static_cast<unsigned char>(text[0])));
+  long long n = 0;
+  return Number(text, n) && n > 0 && n < 256 ? UINT(n) : 0;
+}
+
+// The window of the 3D view tab, or null.
+CWnd *View3D() {
+  auto *tabs = KEEL::FRAME::GetManagerAs<MODKIT::MFC::IMDITabPageMgr>(g_pKvCoreData, L"AppMDITabPageMgr");
+  return tabs ? tabs->FindTab(nViewId) : nullptr;
+}
+
+// Posts a message of the 3D view: `words` are view <what> [numbers...].
+bool ViewEvent(const std::vector<std::string> &words, std::string &error) {
+  static const std::pair<const char *, UINT> kMouse[] = {
+      {"ldown", WM_LBUTTONDOWN}, {"lup", WM_LBUTTONUP},         {"ldblclk", WM_LBUTTONDBLCLK},
+      {"rdown", WM_RBUTTONDOWN}, {"rup", WM_RBUTTONUP},         {"rdblclk", WM_RBUTTONDBLCLK},
+      {"mdown", WM_MBUTTONDOWN}, {"mup", WM_MBUTTONUP},         {"mdblclk", WM_MBUTTONDBLCLK},
+      {"move", WM_MOUSEMOVE}};
+  CWnd *view = View3D();
+  if (!view) return error = "there is no 3D view", false;
+  const std::string &what = words[1];
+  std::vector<long long> n;
+  for (size_t i = 2; i < words.size() && (what != "keydown" && what != "keyup"); ++i) {
+    long long value = 0;
+    if (!Number(words[i], value)) return error = "numbers expected", false;
+    n.push_back(value);
+  }
+  for (const auto &m : kMouse) {
+    if (what != m.first) continue;
+    if (n.size() != 2 && n.size() != 3) return error = "view " + what + " <x> <y> [flags]", false;
+    view->PostMessage(m.second, WPARAM(n.size() > 2 ? n[2] : 0), MAKELPARAM(WORD(n[0]), WORD(n[1])));
+    return true;
+  }
+  if (what == "wheel" && (n.size() == 3 || n.size() == 4)) {
+    view->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(WORD(n.size() > 3 ? n[3] : 0), WORD(short(n[0]))),
+                      MAKELPARAM(WORD(n[1]), WORD(n[2])));
+    return true;
+  }
+  if ((what == "keydown" || what == "keyup") && words.size() == 3) {
+    const UINT key = Key(words[2]);
+    if (!key) return error = "unknown key " + words[2], false;
+    view->PostMessage(what == "keydown" ? WM_KEYDOWN : WM_KEYUP, WPARAM(key), MAKELPARAM(1, 0));
+    return true;
+  }
+  if (what == "paint" && n.empty()) {
+    view->PostMessage(WM_PAINT);
+    return true;
+  }
+  if (what == "size" && n.size() == 2) {
+    view->MoveWindow(0, 0, int(n[0]), int(n[1]));
+    return true;
+  }
+  return error = "not a view event: " + what, false;
 }
 
 KVUI::CScriptedResponder &Responder() {
@@ -217,6 +283,25 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     out_ << "call: " << words[1] << " code " << result.code;
     if (!result.faultMessage.empty()) out_ << " fault " << KVUI::Utf8(result.faultMessage);
     out_ << "\n";
+    return true;
+  }
+  if (verb == "load" && words.size() == 3 && Number(words[1], n)) {
+    long long id = 0;
+    if (!Number(words[2], id)) return error = "a number expected", false;
+    auto *project =
+        KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(g_pKvCoreData, L"MoxCurProjectMgr");
+    if (!project) return error = "no MoxCurProjectMgr", false;
+    MOXMANAGERS::MOXCURPROJ::StOpenInfo info;
+    info.nOpenType = int(n);
+    info.nOpenId = int(id);
+    out_ << "load: " << (project->LoadProject(info) ? "true" : "false") << "\n";
+    return true;
+  }
+  if (verb == "view" && words.size() >= 2) return ViewEvent(words, error);
+  if (verb == "hold" && words.size() == 3 && (words[2] == "down" || words[2] == "up")) {
+    const UINT key = Key(words[1]);
+    if (!key) return error = "unknown key " + words[1], false;
+    KVUI::SetKeyDown(int(key), words[2] == "down");
     return true;
   }
   if (verb == "print") {

@@ -15,6 +15,17 @@
 //   message <number> [wParam [lParam]] any window message to the main frame
 //   call <operation>                  runs a web-service operation ("Service_op")
 //                                     without input against the server
+//   load <type> <id>                  "MoxCurProjectMgr" loads a project (type 2)
+//                                     or a work set (type 3) and tells its observers
+//   view <mouse> <x> <y> [flags]      a mouse message to the 3D view: ldown, lup,
+//                                     ldblclk, rdown, rup, rdblclk, mdown, mup,
+//                                     mdblclk or move
+//   view wheel <delta> <x> <y> [flags] the wheel turned in the 3D view
+//   view keydown|keyup <key>          a key in the 3D view: a number, a letter,
+//                                     delete or escape
+//   view paint                        the 3D view is painted
+//   view size <cx> <cy>               the 3D view gets this size
+//   hold <key> down|up                whether a key is held (ctrl, shift, a letter...)
 //   print <text>                      copies the text into the transcript
 //   close                             WM_CLOSE, as the window's close box
 //

@@ -46,6 +46,15 @@ long ResidentKb() {
   return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// A manager forgets a request right after its callback has returned, so
+// the last callback can arrive a moment before the count reaches 0: wait
+// for it (the guard only ends a hang).
+template <class Mgr>
+std::size_t PendingAfterDelivery(Mgr &manager) {
+  for (int i = 0; i < 30000 && manager.PendingRequests() != 0; ++i) usleep(1000);
+  return manager.PendingRequests();
+}
+
 int EnvInt(const char *name, int fallback) {
   const char *value = std::getenv(name);
   return value && *value ? std::atoi(value) : fallback;
@@ -206,8 +215,8 @@ TEST_F(LoadTest, ManyThreadsMixedCalls) {
   EXPECT_GE(asyncCalls, calls / 2 - threads);
   EXPECT_EQ(ledger.Failed(), 0);
   EXPECT_EQ(syncFailed, 0);
-  for (std::size_t pending : {rules_.PendingRequests(), devices_.PendingRequests(), holes_.PendingRequests(),
-                              views_.PendingRequests()})
+  for (std::size_t pending : {PendingAfterDelivery(rules_), PendingAfterDelivery(devices_),
+                              PendingAfterDelivery(holes_), PendingAfterDelivery(views_)})
     EXPECT_EQ(pending, 0u);
   EXPECT_GE(replay.Forwarded(), calls / 10) << "a share of the calls reaches the test server";
   EXPECT_EQ(replay.Forwarded() + replay.Replayed(), calls);
@@ -242,7 +251,7 @@ TEST_F(LoadTest, ServerStoppedAndStartedAgain) {
 
   ASSERT_EQ(Peer("start.sh", port_), 0);
   EXPECT_EQ(run(100), rounds);
-  EXPECT_EQ(rules_.PendingRequests(), 0u);
+  EXPECT_EQ(PendingAfterDelivery(rules_), 0u);
 }
 
 }  // namespace

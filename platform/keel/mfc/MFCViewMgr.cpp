@@ -1,13 +1,41 @@
 #include "keel/mfc/MFCViewMgr.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "ui/UiThread.h"
 
 namespace KEEL::MFC {
 
-CMFCViewMgr::CMFCViewMgr(CWnd *frame, CView *view, const std::wstring &name)
-    : CMgrObject(name), frame_(frame), view_(view) {}
+namespace {
 
-CMFCViewMgr::~CMFCViewMgr() {}
+// The managers of each view, latest last (user-interface thread only).
+std::map<const CWnd *, std::vector<CMFCViewMgr *>> &ViewMgrs() {
+  static auto *mgrs = new std::map<const CWnd *, std::vector<CMFCViewMgr *>>;
+  return *mgrs;
+}
+
+}  // namespace
+
+CMFCViewMgr::CMFCViewMgr(CWnd *frame, CView *view, const std::wstring &name)
+    : CMgrObject(name), frame_(frame), view_(view) {
+  if (view_) ViewMgrs()[view_].push_back(this);
+}
+
+CMFCViewMgr::~CMFCViewMgr() {
+  if (!view_) return;
+  auto found = ViewMgrs().find(view_);
+  if (found == ViewMgrs().end()) return;
+  std::vector<CMFCViewMgr *> &mgrs = found->second;
+  mgrs.erase(std::remove(mgrs.begin(), mgrs.end(), this), mgrs.end());
+  if (mgrs.empty()) ViewMgrs().erase(found);
+}
+
+CMFCViewMgr *CMFCViewMgr::FromView(const CWnd *view) {
+  auto found = ViewMgrs().find(view);
+  return found == ViewMgrs().end() ? nullptr : found->second.back();
+}
 
 boost::signals2::connection CMFCViewMgr::ConnectMouseMsg(MsgType type, const MouseMsg::slot_type &slot) {
   KVUI::AssertUiThread("CMFCViewMgr::ConnectMouseMsg");

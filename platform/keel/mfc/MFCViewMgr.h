@@ -99,6 +99,8 @@ class CMFCViewMgr : public KEEL::FRAME::CMgrObject, public IMFCViewMgr {
   /// The windows given to the constructor.
   CWnd *GetFrameWnd() const { return frame_; }
   CView *GetView() const { return view_; }
+  /// The latest made manager that serves `view` and still lives, or null.
+  static CMFCViewMgr *FromView(const CWnd *view);
 
  private:
   CWnd *frame_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "journal/StandIn.h"
+#include "keel/utility/Subject.h"
 #include "ui/WinTypes.h"
 
 /// Classes: namespace, class (none left: the Keel parts are written out).
@@ -18,8 +19,7 @@
 
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_KEELOUTSIDE_FACTORIES(X)                                          \
-  X(DOWNLOADEXE, CreateDownLoadExeMng, IDownLoadExeMng)                      \
-  X(KEEL::HOOPSDATACOLOR, CreateHoopsColorDataMgr, IHoopsColorDataMgr)
+  X(DOWNLOADEXE, CreateDownLoadExeMng, IDownLoadExeMng)
 
 KV_KEELOUTSIDE_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_KEELOUTSIDE_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
@@ -88,6 +88,39 @@ class CHoopsCtrlMgr : public IHoopsCtrlMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 }  // namespace KEEL::HOOPS
 
+namespace KEEL::HOOPSDATACOLOR {
+
+/// A change of the model's colour mode: the mode, and a flag that stands
+/// for mode 4 when set.
+struct StColorModeInfo {
+  int nMode = 0;
+  bool bFlag = false;
+};
+
+/// Told when the colour mode changes (subject key 8).
+class IColorModeObj {
+ public:
+  virtual ~IColorModeObj() {}
+  /// The colour mode is now `info`.
+  virtual void OnColorModeChange(const StColorModeInfo &info) = 0;
+};
+
+/// The colour data "HoopsDataColorMgr": the subject of colour-mode
+/// observers.
+class IHoopsColorDataMgr : public virtual ::KEEL::UTILITY::ISubject<IColorModeObj> {
+ public:
+  ~IHoopsColorDataMgr() override {}
+};
+
+class CHoopsColorDataMgr : public IHoopsColorDataMgr,
+                           public ::KEEL::UTILITY::CSubject<IColorModeObj>,
+                           public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CHoopsColorDataMgr(const std::wstring &name);
+};
+IHoopsColorDataMgr *CreateHoopsColorDataMgr(const std::wstring &name);
+
+}  // namespace KEEL::HOOPSDATACOLOR
 /// The key of an item of the 3D scene.
 using HC_KEY = long long;
 
@@ -118,6 +151,10 @@ class IHoopsScene {
   virtual const void *GetSelectSegment() = 0;
   /// Fills `keys` with the keys of the selected items.
   virtual void GetSelectedKeys(std::set<HC_KEY> &keys) = 0;
+  /// The window colour, as red, green and blue bytes.
+  virtual void SetWindowColor(const unsigned char rgb[3]) = 0;
+  /// Redraws the scene with its changes.
+  virtual void Update() = 0;
 };
 
 /// The 3D view of an operator.
@@ -157,11 +194,14 @@ class IHoopsBaseMgr {
   virtual bool CreateOperator(const std::wstring &name, HWND wnd) = 0;
   /// Operator `name`, or null.
   virtual IHoopsOperator *GetOperator(const std::wstring &name) = 0;
+  /// Puts the 3D view back to its start.
+  virtual void ResetView() = 0;
 };
 
 /// Operators record every call under their name. Answers (under the
 /// operator's name): "GetHoopsView" and "GetSelection" (default 1: there
-/// is one), "GetSelectSegment" (default 0: no selection), "GetSelectedKeys"
+/// is one), "GetScene" (of the view, default 1), "GetSelectSegment"
+/// (default 0: no selection), "GetSelectedKeys"
 /// (keys separated by blanks or commas), "GetSelectedComps" (key:count
 /// pairs, e.g. "a:1,b:2"; each record holds the key and its index).
 class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
@@ -170,6 +210,7 @@ class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
   ~CHoopsBaseMgr() override;
   bool CreateOperator(const std::wstring &name, HWND wnd) override;
   IHoopsOperator *GetOperator(const std::wstring &name) override;
+  void ResetView() override;
 
  private:
   class COperator;

@@ -2,7 +2,11 @@
 
 #include <pugixml.hpp>
 
+#include <utility>
+
+#include "keel/mfc/MFCViewMgr.h"
 #include "ui/App.h"
+#include "ui/Dialog.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 
@@ -81,6 +85,67 @@ class CStatusBarMgrStandIn : public IStatusBarMgr, public ::KVOUTSIDE::CRecordin
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatusBarMgrStandIn(name); }
 
 IMPLEMENT_DYNCREATE(CMsgView, CView)
+
+BOOL CMsgView::PreTranslateMessage(MSG *msg) {
+  KEEL::MFC::CMFCViewMgr *view = KEEL::MFC::CMFCViewMgr::FromView(this);
+  return view && msg && msg->hwnd == m_hWnd && view->FirePreTranslateMessage(msg) ? TRUE : FALSE;
+}
+
+LRESULT CMsgView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  using View = KEEL::MFC::IMFCViewMgr;
+  static const std::pair<UINT, View::MsgType> kMouse[] = {
+      {WM_LBUTTONDOWN, View::LBUTTONDOWN}, {WM_LBUTTONUP, View::LBUTTONUP},
+      {WM_LBUTTONDBLCLK, View::LBUTTONDBLCLK}, {WM_RBUTTONDOWN, View::RBUTTONDOWN},
+      {WM_RBUTTONUP, View::RBUTTONUP},     {WM_RBUTTONDBLCLK, View::RBUTTONDBLCLK},
+      {WM_MBUTTONDOWN, View::MBUTTONDOWN}, {WM_MBUTTONUP, View::MBUTTONUP},
+      {WM_MBUTTONDBLCLK, View::MBUTTONDBLCLK}, {WM_MOUSEMOVE, View::MOUSEMOVE},
+  };
+  KEEL::MFC::CMFCViewMgr *view = KEEL::MFC::CMFCViewMgr::FromView(this);
+  if (!view) return CView::WindowProc(message, wParam, lParam);
+  for (const auto &row : kMouse) {
+    if (row.first == message) {
+      view->FireMouseMsg(row.second, UINT(wParam), CPoint(lParam));
+      return 0;
+    }
+  }
+  switch (message) {
+    case WM_MOUSEWHEEL:
+      return view->FireMouseWheel(LOWORD(wParam), short(HIWORD(wParam)), CPoint(lParam));
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      view->FireKeyMsg(message == WM_KEYDOWN ? View::KEYDOWN : View::KEYUP, UINT(wParam), LOWORD(lParam),
+                       HIWORD(lParam));
+      return 0;
+    case WM_PAINT:
+      view->FirePaint(this);
+      return 0;
+    case WM_SIZE:
+      view->FireSize(this, UINT(wParam), LOWORD(lParam), HIWORD(lParam));
+      break;
+  }
+  return CView::WindowProc(message, wParam, lParam);
+}
+
+IMPLEMENT_DYNAMIC(CMOXRibbonButton, CBCGPRibbonButton)
+
+CTabPageMgr::CTabPageMgr(CWnd *parent, const std::wstring &name)
+    : CRecordingMgr(L"MODKIT::MFC::CTabPageMgr", name, ::KVOUTSIDE::JournalArgs(parent)), host_(new CWnd) {
+  host_->Create(nullptr, L"TabView", parent ? WS_CHILD | WS_VISIBLE : WS_VISIBLE, CRect(0, 0, 300, 600),
+                parent && parent->IsWindow() ? parent : nullptr, 0);
+}
+
+CTabPageMgr::~CTabPageMgr() {
+  if (host_->IsWindow()) host_->DestroyWindow();
+}
+
+CWnd *CTabPageMgr::GetTabView() { return host_.get(); }
+
+bool CTabPageMgr::AddTabPage(CDialog *page, const CString &title, UINT id, int flag) {
+  Record(L"AddTabPage", {::KVOUTSIDE::JournalPtr(page), title, ::KVOUTSIDE::JournalArg(id), ::KVOUTSIDE::JournalArg(flag)});
+  if (!page || !page->Create(id, host_.get())) return false;
+  pages_.push_back(page);
+  return true;
+}
 
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)
     : CRecordingMgr(L"MODKIT::MFC::CMDITabPage", name, ::KVOUTSIDE::JournalArgs(frame)), frame_(frame) {}

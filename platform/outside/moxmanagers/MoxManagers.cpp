@@ -1,4 +1,5 @@
 #include "moxmanagers/MoxManagers.h"
+#include "ui/Afx.h"
 
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DEFINE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DEFINE_FACTORY)
@@ -181,6 +182,7 @@ class CDimMarkMgrStandIn : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr
     for (HC_KEY key : keys) args.push_back(std::to_wstring(key));
     Record(L"DeleteDimMarks", args);
   }
+  void LoadProjDimMarks() override { Record(L"LoadProjDimMarks"); }
 };
 
 }  // namespace
@@ -200,4 +202,111 @@ void TaskPaneMgr::ToggleTaskPane() {
   Record(L"ToggleTaskPane", {::KVOUTSIDE::JournalArg(visible_)});
 }
 
+TaskPaneMgr::~TaskPaneMgr() {
+  if (leftPane_ && leftPane_->IsWindow()) leftPane_->DestroyWindow();
+}
+
+boost::shared_ptr<CWnd> TaskPaneMgr::GetLeftPane() {
+  Record(L"GetLeftPane", {::KVOUTSIDE::JournalArg(bool(leftPane_))});
+  return leftPane_;
+}
+
+void TaskPaneMgr::ShowLeftPane(bool show) {
+  Record(L"ShowLeftPane", {::KVOUTSIDE::JournalArg(show)});
+  if (leftPane_ && leftPane_->IsWindow()) leftPane_->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void TaskPaneMgr::SetLeftPaneWnd(CWnd *wnd, int flag) {
+  Record(L"SetLeftPaneWnd", ::KVOUTSIDE::JournalArgs(wnd, flag));
+  content_ = wnd;
+}
+
+void TaskPaneMgr::CreateLeftPane() {
+  if (leftPane_) return;
+  Record(L"CreateLeftPane");
+  boost::shared_ptr<CWnd> pane(new CWnd);
+  CWnd *main = AfxGetMainWnd();
+  if (!pane->Create(nullptr, L"LeftPane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 600),
+                    main && main->IsWindow() ? main : nullptr, 0))
+    return;
+  leftPane_ = pane;
+}
+
 }  // namespace MOXMANAGERS::PANE
+
+namespace MOXMANAGERS::AUTH {
+namespace {
+
+class CAuthInfoMgrStandIn : public IAuthInfoMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CAuthInfoMgrStandIn(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::AUTH::CreateAuthInfoMgr", name) {}
+  bool HasAuthority(const std::wstring &code) override {
+    const bool held = AnswerBoolFor(L"HasAuthority", code);
+    Record(L"HasAuthority", ::KVOUTSIDE::JournalArgs(code, held));
+    return held;
+  }
+};
+
+}  // namespace
+
+IAuthInfoMgr *CreateAuthInfoMgr(const std::wstring &name) { return new CAuthInfoMgrStandIn(name); }
+
+}  // namespace MOXMANAGERS::AUTH
+
+namespace MOXMANAGERS::UISTATE {
+
+CUIStateMgr::CUIStateMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::UISTATE::CUIStateMgr", name) {}
+
+bool CUIStateMgr::GetAxisNetCheck() {
+  const bool on = AnswerBool(L"GetAxisNetCheck");
+  Record(L"GetAxisNetCheck", {::KVOUTSIDE::JournalArg(on)});
+  return on;
+}
+
+bool CUIStateMgr::GetViewPartCheck() {
+  const bool on = AnswerBool(L"GetViewPartCheck");
+  Record(L"GetViewPartCheck", {::KVOUTSIDE::JournalArg(on)});
+  return on;
+}
+
+}  // namespace MOXMANAGERS::UISTATE
+
+namespace MOXMANAGERS::MODELEFFECTOPTION {
+
+CModelEffectOptionMgr::CModelEffectOptionMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::MODELEFFECTOPTION::CModelEffectOptionMgr", name) {}
+
+bool CModelEffectOptionMgr::IsEffectOn(std::wstring key) {
+  const bool on = AnswerBoolFor(L"IsEffectOn", key);
+  Record(L"IsEffectOn", ::KVOUTSIDE::JournalArgs(key, on));
+  return on;
+}
+
+}  // namespace MOXMANAGERS::MODELEFFECTOPTION
+
+namespace MOXMANAGERS::ELEVATION {
+namespace {
+
+class CElevCatMgrStandIn : public IElevCatMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  CElevCatMgrStandIn() : CRecordingMgr(L"MOXMANAGERS::ELEVATION::CreateElevCatMgr", L"MoxElevCatMgr") {}
+  bool IsElevCatEnable(int kind) override {
+    const bool enabled = AnswerBoolFor(L"IsElevCatEnable", std::to_wstring(kind));
+    Record(L"IsElevCatEnable", ::KVOUTSIDE::JournalArgs(kind, enabled));
+    return enabled;
+  }
+};
+
+}  // namespace
+
+IElevCatMgr *CreateElevCatMgr() { return new CElevCatMgrStandIn(); }
+
+}  // namespace MOXMANAGERS::ELEVATION
+
+namespace MOXMANAGERS::LOG {
+
+CRecordLogMgr::CRecordLogMgr() : CRecordingMgr(L"MOXMANAGERS::LOG::CreateRecordLogMgr", L"MoxRecordLogMgr") {}
+
+IRecordLogMgr *CreateRecordLogMgr() { return new CRecordLogMgr(); }
+
+}  // namespace MOXMANAGERS::LOG

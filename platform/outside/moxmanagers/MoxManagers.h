@@ -2,12 +2,15 @@
 // journal/StandIn.h) that do none of the library's own work.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
+#include <map>
 #include <set>
 #include <string>
 
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
 #include "moxcommands/TreeStatus.h"
+#include "moxmanagers/ProjectStandIns.h"
 #include "ui/MsgMap.h"
 #include "ui/Wnd.h"
 
@@ -15,18 +18,13 @@
 #define KV_MOXMANAGERS_CLASSES(X)                               \
   X(MOXMANAGERS::CLIENTUPDATE, CClientUpdateMgr)                \
   X(MOXMANAGERS::ORGDEPT, COrgDeptMgr)                          \
-  X(MOXMANAGERS::PROJDATA, CProjectDataMgr)                     \
   X(MOXMANAGERS::CONFIG, CSearchFilterQueryMgr)                 \
   X(MOXMANAGERS::MOXPATH, CMoxPathMgr)                          \
   X(MOXMANAGERS::DOWNLOAD, CMoxFileDownloadMgr)                 \
   X(MOXMANAGERS::UPLOAD, CMoxFileUploadMgr)                     \
   X(MOXMANAGERS::LOCALSTORAGE, CLocalDataStorageMgr)            \
-  X(MOXMANAGERS::WORKSET, CWorkSetMgr)                          \
   X(MOXMANAGERS::FLOORSMERGE, CMoxFloorsMergeMgr)               \
-  X(MOXMANAGERS::UISTATE, CUIStateMgr)                          \
   X(MOXMANAGERS::BOTTOMAXIS, CBottomAxisMgr)                    \
-  X(MOXMANAGERS::VIEWPORT, CViewPortMgr)                        \
-  X(MOXMANAGERS::MODELEFFECTOPTION, CModelEffectOptionMgr)      \
   X(MOXMANAGERS::VIEWOPER, CViewOperMgr)                        \
   X(MOXMANAGERS::COMPHIDE, CCompHideMgr)                        \
   X(MOXMANAGERS::COMPSEARCH, CCompSearchMgr)                    \
@@ -42,7 +40,6 @@
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_MOXMANAGERS_FACTORIES(X)                                                 \
   X(MOXMANAGERS::PROJDATA, CreateProjFuntionMgr, IProjFunctionMgr)                  \
-  X(MOXMANAGERS::AUTH, CreateAuthInfoMgr, IAuthInfoMgr)                             \
   X(MOXMANAGERS::PROJSTATUS, CreateMoxProjStatusMgr, IMoxProjStatusMgr)             \
   X(MOXMANAGERS::WORKSET, CreateWorkSetOriginalDataMgr, IWorkSetOriginalDataMgr)    \
   X(MOXMANAGERS::DIMMARKWEBSER, CreateDimMarkWebSerMgr, IDimMarkWebSerMgr)          \
@@ -56,11 +53,8 @@
   X(MOXMANAGERS::COMPATTR, CreateComponentInfoMgr, IComponentInfoMgr)
 
 /// Factories without arguments: namespace, factory, interface, the name
-/// the manager gets.
-#define KV_MOXMANAGERS_NAMED_FACTORIES(X)                                          \
-  X(MOXMANAGERS::LOG, CreateRecordLogMgr, IRecordLogMgr, L"MoxRecordLogMgr")        \
-  X(MOXMANAGERS, CreateCuttingPlaneMgr, ICuttingPlaneMgr, L"MoxCuttingPlaneMgr")   \
-  X(MOXMANAGERS::ELEVATION, CreateElevCatMgr, IElevCatMgr, L"MoxElevCatMgr")
+/// the manager gets (none left: each is written out).
+#define KV_MOXMANAGERS_NAMED_FACTORIES(X)
 
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
@@ -99,9 +93,23 @@ struct StEnterprise {
   std::wstring strCode;
 };
 
-class ICasMgr {
+/// Told of the login's course (subject key 5).
+class ILoginObserver {
  public:
-  virtual ~ICasMgr() {}
+  virtual ~ILoginObserver() {}
+  /// A login begins.
+  virtual void OnLoginBegin() = 0;
+  /// The 3D view is to be reset.
+  virtual void OnLoginReset() = 0;
+  /// The panes and view tabs of the last login are to be closed.
+  virtual void OnLoginClosePanes() = 0;
+  /// A login has ended.
+  virtual void OnLoginEnd() = 0;
+};
+
+class ICasMgr : public virtual ::KEEL::UTILITY::ISubject<ILoginObserver> {
+ public:
+  ~ICasMgr() override {}
   /// The logged-in user (answer "GetUserName").
   virtual std::wstring GetUserName() = 0;
   /// The current enterprise (answers "GetEnterpriseName", "GetEnterpriseCode").
@@ -111,7 +119,9 @@ class ICasMgr {
 };
 
 /// Made by the framework (CMoxKeelFramework), not by the program's list.
-class CCasMgr : public ICasMgr, public ::KVOUTSIDE::CRecordingMgr {
+class CCasMgr : public ICasMgr,
+                public ::KEEL::UTILITY::CSubject<ILoginObserver>,
+                public ::KVOUTSIDE::CRecordingMgr {
  public:
   /// The registry name, with its final blank.
   static const wchar_t *const kName;
@@ -325,6 +335,8 @@ class IDimMarkMgr {
   virtual bool IsDimMark(HC_KEY key) = 0;
   /// Deletes the marks `keys`.
   virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
+  /// Loads the marks of the loaded project.
+  virtual void LoadProjDimMarks() = 0;
 };
 IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
 
@@ -340,17 +352,134 @@ class ITaskPaneMgr {
   virtual bool IsTaskPaneVisible() = 0;
   /// Shows a hidden task pane or hides a shown one.
   virtual void ToggleTaskPane() = 0;
+  /// The left pane's window; empty while none exists.
+  virtual boost::shared_ptr<CWnd> GetLeftPane() = 0;
+  /// Shows or hides the left pane.
+  virtual void ShowLeftPane(bool show) = 0;
+  /// Makes `wnd` the left pane's content; `flag` as the caller gives it.
+  virtual void SetLeftPaneWnd(CWnd *wnd, int flag) = 0;
 };
 
-/// Keeps the task pane's visibility (shown at first); records each toggle.
+/// Keeps the task pane's visibility (shown at first); records each toggle
+/// and every left-pane call. The left pane exists once CreateLeftPane ran
+/// (what the left-pane command "AppCmd_LEFTUI" does).
 class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit TaskPaneMgr(const std::wstring &name);
+  ~TaskPaneMgr() override;
   bool IsTaskPaneVisible() override;
   void ToggleTaskPane() override;
+  boost::shared_ptr<CWnd> GetLeftPane() override;
+  void ShowLeftPane(bool show) override;
+  void SetLeftPaneWnd(CWnd *wnd, int flag) override;
+  /// Makes the left pane's window (a child of the main window when there
+  /// is one), unless it exists.
+  void CreateLeftPane();
+  /// The left pane's content, or null.
+  CWnd *GetLeftPaneWnd() const { return content_; }
 
  private:
   bool visible_ = true;
+  boost::shared_ptr<CWnd> leftPane_;
+  CWnd *content_ = nullptr;
 };
 
 }  // namespace MOXMANAGERS::PANE
+
+namespace MOXMANAGERS::AUTH {
+
+/// The user's rights "MoxAuthMgr".
+class IAuthInfoMgr {
+ public:
+  virtual ~IAuthInfoMgr() {}
+  /// Whether the user holds the right of authority code `code`.
+  virtual bool HasAuthority(const std::wstring &code) = 0;
+};
+/// HasAuthority answers "HasAuthority:<code>", else "HasAuthority" (every
+/// code), else false; recorded with the code and the result.
+IAuthInfoMgr *CreateAuthInfoMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::AUTH
+
+namespace MOXMANAGERS::UISTATE {
+
+/// Check states of the user interface "MoxUIStateMgr".
+class IUIStateMgr {
+ public:
+  virtual ~IUIStateMgr() {}
+  /// Whether the axis net is shown.
+  virtual bool GetAxisNetCheck() = 0;
+  /// Whether the part view is on.
+  virtual bool GetViewPartCheck() = 0;
+};
+
+/// Answers "GetAxisNetCheck" and "GetViewPartCheck" (default false).
+class CUIStateMgr : public IUIStateMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CUIStateMgr(const std::wstring &name);
+  bool GetAxisNetCheck() override;
+  bool GetViewPartCheck() override;
+};
+
+}  // namespace MOXMANAGERS::UISTATE
+
+namespace MOXMANAGERS::MODELEFFECTOPTION {
+
+/// The model's display effects "MoxModelEffectMgr".
+class IModelEffectOptionMgr {
+ public:
+  virtual ~IModelEffectOptionMgr() {}
+  /// Whether effect `key` is on.
+  virtual bool IsEffectOn(std::wstring key) = 0;
+};
+
+/// Answers "IsEffectOn:<key>", else "IsEffectOn", else false.
+class CModelEffectOptionMgr : public IModelEffectOptionMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CModelEffectOptionMgr(const std::wstring &name);
+  bool IsEffectOn(std::wstring key) override;
+};
+
+}  // namespace MOXMANAGERS::MODELEFFECTOPTION
+
+namespace MOXMANAGERS::ELEVATION {
+
+/// The elevation kinds "MoxElevCatMgr".
+class IElevCatMgr {
+ public:
+  virtual ~IElevCatMgr() {}
+  /// Whether elevation kind `kind` may be used.
+  virtual bool IsElevCatEnable(int kind) = 0;
+};
+/// "MoxElevCatMgr"; answers "IsElevCatEnable:<kind>", else
+/// "IsElevCatEnable", else false.
+IElevCatMgr *CreateElevCatMgr();
+
+}  // namespace MOXMANAGERS::ELEVATION
+
+namespace MOXMANAGERS::LOG {
+
+/// Asked for the display names of commands (subject key 5).
+class IRecordLogObserver {
+ public:
+  virtual ~IRecordLogObserver() {}
+  /// Adds display names to `names` (command name -> display name).
+  virtual void GetRecordLogName(std::map<std::wstring, std::wstring> &names) = 0;
+};
+
+/// The operation-record log "MoxRecordLogMgr".
+class IRecordLogMgr : public virtual ::KEEL::UTILITY::ISubject<IRecordLogObserver> {
+ public:
+  ~IRecordLogMgr() override {}
+};
+
+class CRecordLogMgr : public IRecordLogMgr,
+                      public ::KEEL::UTILITY::CSubject<IRecordLogObserver>,
+                      public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  CRecordLogMgr();
+};
+/// "MoxRecordLogMgr".
+IRecordLogMgr *CreateRecordLogMgr();
+
+}  // namespace MOXMANAGERS::LOG
