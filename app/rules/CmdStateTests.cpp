@@ -5,6 +5,7 @@
 
 #include "KvDimMarkCmd.h"
 #include "keel/cmd/CmdMgr.h"
+#include "kvwalkproc/KVWalkProc.h"
 #include "kvwalkproc/WalkCmd.h"
 #include "moxcommands/MoxCommands.h"
 
@@ -58,7 +59,8 @@ void CKvMenuObserver::BindCmdStateTests() {
   rows[L"AppCmd_AxisNetShow"].fnCheck = Bound(uiState, &IUIStateMgr::GetAxisNetCheck);
   rows[L"APP_VIEWPART_CMD"].fnCheck = Bound(uiState, &IUIStateMgr::GetViewPartCheck);
 
-  rows[L"AppCmd_CompInfo"].fnCheck = Test();
+  rows[L"AppCmd_CompInfo"].fnCheck =
+      Bound(Command<CCompInfoCmd>(data, L"AppCmd_CompInfo"), &CCompInfoCmd::GetMenuEnable);
   for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
     rows[name].fnCheck = Bound(Command<CKvDimMarkCmd>(data, name), &CKvDimMarkCmd::IsClickButton);
 
