@@ -4,6 +4,7 @@
 #include "KvMenuObserver.h"
 
 #include "KvDimMarkCmd.h"
+#include "KvOpenTipCmd.h"
 #include "keel/cmd/CmdMgr.h"
 #include "kvwalkproc/KVWalkProc.h"
 #include "kvwalkproc/WalkCmd.h"
@@ -111,5 +112,6 @@ void CKvMenuObserver::BindCmdStateTests() {
       {L"APP_ABSOLUTE_ELEVATION", 3},
   };
   for (const auto &elevation : elevations) rows[elevation.name].fnEnable = ElevCat(data, elevation.kind);
-  rows[L"APP_STARTUP_TIP_CMD"].fnCheck = Test();
+  rows[L"APP_STARTUP_TIP_CMD"].fnCheck =
+      Bound(Command<CKvOpenTipCmd>(data, L"APP_STARTUP_TIP_CMD"), &CKvOpenTipCmd::GetOpenTipMenu);
 }

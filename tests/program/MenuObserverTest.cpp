@@ -10,6 +10,7 @@
 
 #include "KvDimMarkCmd.h"
 #include "KvMenuObserver.h"
+#include "KvOpenTipCmd.h"
 #include "ShellParts.h"
 #include "ShellTestSupport.h"
 #include "keel/cmd/CmdMgr.h"
@@ -119,6 +120,7 @@ class MenuObserverTest : public ShellTest {
     for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
       if (!cmdMgr->GetCommand(name)) ASSERT_TRUE(cmdMgr->AddCommand(new CKvDimMarkCmd(name)));
     if (!cmdMgr->GetCommand(L"AppCmd_CompInfo")) ASSERT_TRUE(cmdMgr->AddCommand(new CCompInfoCmd()));
+    if (!cmdMgr->GetCommand(L"APP_STARTUP_TIP_CMD")) ASSERT_TRUE(cmdMgr->AddCommand(new CKvOpenTipCmd()));
     if (!cmdMgr->GetCommand(L"AppCmd_LeftPanel"))
       ASSERT_TRUE(cmdMgr->AddCommand(new MOXCOMMANDS::LEFTPANEL::CLeftPanelCmd()));
     KVOUTSIDE::CJournal::Instance().Clear();
@@ -295,6 +297,8 @@ TEST_F(MenuObserverTest, CommandTestsFollowTheirCommands) {
       {L"AppCmd_XIANXING", [&](bool on) { dimMark(L"AppCmd_XIANXING")->SetClickButton(on); }},
       {L"AppCmd_LeftPanel", [](bool on) { Answer(L"AppCmd_LeftPanel", L"IsLeftPanelShow", on ? L"1" : L"0"); }},
       {L"AppCmd_CompInfo", [](bool on) { Answer(L"AppCmd_CompInfo", L"GetMenuEnable", on ? L"1" : L"0"); }},
+      {L"APP_STARTUP_TIP_CMD",
+       [&](bool on) { dynamic_cast<CKvOpenTipCmd *>(cmdMgr->GetCommand(L"APP_STARTUP_TIP_CMD"))->SetOpenTipMenu(on); }},
   };
   for (const Case &c : cases) {
     for (bool on : {true, false}) {
