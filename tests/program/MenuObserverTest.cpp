@@ -157,6 +157,7 @@ TEST_F(MenuObserverTest, NamedRowsFollowRightAndProjectMode) {
         const CCmdUI ui = Update(observer, row.name, state);
         EXPECT_EQ(ui.GetEnableCall(), std::optional<bool>((!*row.code || right) && ok));
         EXPECT_EQ(ui.GetCheckCount(), 1);
+        EXPECT_EQ(ui.GetCheckCall(), std::optional<int>(0));
       }
     }
   }
@@ -456,6 +457,11 @@ TEST_F(MenuObserverTest, RibbonUpdatePassSetsTheElements) {
     Answer(L"MoxCurProjectMgr", L"GetCurProjState", std::to_wstring(c.state));
     Answer(L"MoxAuthMgr", L"HasAuthority", c.rights ? L"1" : L"0");
     Answer(L"MoxUIStateMgr", L"GetAxisNetCheck", c.axisNet ? L"1" : L"0");
+    // A check mark set elsewhere: the row without check test clears it.
+    CBCGPRibbonCmdUI mark;
+    mark.m_pUpdated = element(L"APP_WORKSET_ADMIN");
+    mark.SetCheck(1);
+    ASSERT_TRUE(element(L"APP_WORKSET_ADMIN")->IsChecked());
     KVUI::UpdateRibbonBars(Frame());
     EXPECT_EQ(!element(L"APP_WORKSET_CREATE")->IsDisabled(), c.create);
     EXPECT_EQ(!element(L"APP_WORKSET_FLOORINFO")->IsDisabled(), c.floorInfo);
