@@ -1,5 +1,6 @@
 // The display-control page and the start-up tip dialog on the program's
 // managers and window model.
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -58,6 +59,12 @@ class DisplayPageTest : public ShellTest {
     KVOUTSIDE::CAnswers::Instance().Set(L"AppHoopsCtrlMgr", L"ListSegments", plain);
     KVOUTSIDE::CAnswers::Instance().Set(L"AppHoopsCtrlMgr", L"ListSegmentsEx", extended);
   }
+  // How often `page` is among the project's observers under key 5 (the
+  // program's command-state observer is one of them too).
+  int ProjectObservers(MOXMANAGERS::MOXCURPROJ::IMoxProjLoadObserver *page) {
+    const auto observers = Project()->GetObservers(5);
+    return int(std::count(observers.begin(), observers.end(), page));
+  }
   bool Load(int type, int id = 7) { return Project()->LoadProject({type, id}); }
   void Click(UINT id) { static_cast<CButton *>(page->GetDlgItem(int(id)))->Click(); }
   std::vector<std::wstring> TreeCalls(const std::wstring &op) { return Lines(kTree + op); }
@@ -71,7 +78,7 @@ TEST_F(DisplayPageTest, PageIsBuiltFromItsTemplateAndAttachedOnce) {
   EXPECT_EQ(page->GetDlgItem(IDC_BTN_DISPLAY_FILTER), &page->GetFilterButton());
   // Attached under key 5; the pane's owner attaching it again changes nothing.
   Project()->Attach(page.get(), 5);
-  EXPECT_EQ(Project()->GetObservers(5).size(), 1u);
+  EXPECT_EQ(ProjectObservers(page.get()), 1);
   EXPECT_EQ(Display()->GetObservers(5).size(), 1u);
   // Set-up gave the layout of the two tree buttons.
   using Info = MOXCOMMANDS::SHARED_UI::StDlgCtrlInfo;
@@ -278,9 +285,10 @@ TEST_F(DisplayPageTest, NotificationsFollowTheTreesOperator) {
 TEST_F(DisplayPageTest, DestroyedPageIsNoLongerTold) {
   Segments(L"model:1", L"");
   ASSERT_TRUE(Load(2));
+  MOXMANAGERS::MOXCURPROJ::IMoxProjLoadObserver *destroyed = page.get();
   page.reset();
   EXPECT_EQ(TreeCalls(L"delete").size(), 1u);
-  EXPECT_TRUE(Project()->GetObservers(5).empty());
+  EXPECT_EQ(ProjectObservers(destroyed), 0);
   EXPECT_TRUE(Display()->GetObservers(5).empty());
   EXPECT_TRUE(Load(2));
   Display()->SetFilterState(true);

@@ -37,4 +37,13 @@ bool CRecordingMgr::AnswerBool(const std::wstring &op, bool fallback) const {
   return CAnswers::Instance().Bool(AnswerKey(), op, fallback);
 }
 
+bool CRecordingMgr::AnswerBoolFor(const std::wstring &op, const std::wstring &arg, bool fallback) const {
+  CAnswers &answers = CAnswers::Instance();
+  std::wstring value;
+  if (!answers.Take(AnswerKey(), op + L":" + arg, value) && !answers.Take(AnswerKey(), op, value)) return fallback;
+  if (value == L"1" || value == L"true") return true;
+  if (value == L"0" || value == L"false") return false;
+  return fallback;
+}
+
 }  // namespace KVOUTSIDE

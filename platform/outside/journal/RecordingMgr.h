@@ -34,6 +34,8 @@ class CRecordingMgr : public KEEL::FRAME::CMgrObject {
   std::wstring AnswerText(const std::wstring &op, const std::wstring &fallback = L"") const;
   long long AnswerInt(const std::wstring &op, long long fallback = 0) const;
   bool AnswerBool(const std::wstring &op, bool fallback = false) const;
+  /// The answer of `op` for argument `arg` ("<op>:<arg>"), else of `op`.
+  bool AnswerBoolFor(const std::wstring &op, const std::wstring &arg, bool fallback = false) const;
 
  private:
   std::wstring AnswerKey() const;

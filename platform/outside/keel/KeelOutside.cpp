@@ -55,6 +55,14 @@ void CHoopsCtrlMgr::ListSegmentsEx(const std::wstring &op, std::vector<StSegment
 
 }  // namespace KEEL::HOOPS
 
+namespace KEEL::HOOPSDATACOLOR {
+
+CHoopsColorDataMgr::CHoopsColorDataMgr(const std::wstring &name)
+    : CRecordingMgr(L"KEEL::HOOPSDATACOLOR::CreateHoopsColorDataMgr", name) {}
+
+IHoopsColorDataMgr *CreateHoopsColorDataMgr(const std::wstring &name) { return new CHoopsColorDataMgr(name); }
+
+}  // namespace KEEL::HOOPSDATACOLOR
 namespace KEEL::HOOPS {
 namespace {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "journal/StandIn.h"
+#include "keel/utility/Subject.h"
 #include "ui/WinTypes.h"
 
 /// Classes: namespace, class (none left: the Keel parts are written out).
@@ -18,8 +19,7 @@
 
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_KEELOUTSIDE_FACTORIES(X)                                          \
-  X(DOWNLOADEXE, CreateDownLoadExeMng, IDownLoadExeMng)                      \
-  X(KEEL::HOOPSDATACOLOR, CreateHoopsColorDataMgr, IHoopsColorDataMgr)
+  X(DOWNLOADEXE, CreateDownLoadExeMng, IDownLoadExeMng)
 
 KV_KEELOUTSIDE_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_KEELOUTSIDE_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
@@ -88,6 +88,39 @@ class CHoopsCtrlMgr : public IHoopsCtrlMgr, public ::KVOUTSIDE::CRecordingMgr {
 
 }  // namespace KEEL::HOOPS
 
+namespace KEEL::HOOPSDATACOLOR {
+
+/// A change of the model's colour mode: the mode, and a flag that stands
+/// for mode 4 when set.
+struct StColorModeInfo {
+  int nMode = 0;
+  bool bFlag = false;
+};
+
+/// Told when the colour mode changes (subject key 8).
+class IColorModeObj {
+ public:
+  virtual ~IColorModeObj() {}
+  /// The colour mode is now `info`.
+  virtual void OnColorModeChange(const StColorModeInfo &info) = 0;
+};
+
+/// The colour data "HoopsDataColorMgr": the subject of colour-mode
+/// observers.
+class IHoopsColorDataMgr : public virtual ::KEEL::UTILITY::ISubject<IColorModeObj> {
+ public:
+  ~IHoopsColorDataMgr() override {}
+};
+
+class CHoopsColorDataMgr : public IHoopsColorDataMgr,
+                           public ::KEEL::UTILITY::CSubject<IColorModeObj>,
+                           public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CHoopsColorDataMgr(const std::wstring &name);
+};
+IHoopsColorDataMgr *CreateHoopsColorDataMgr(const std::wstring &name);
+
+}  // namespace KEEL::HOOPSDATACOLOR
 /// The key of an item of the 3D scene.
 using HC_KEY = long long;
 

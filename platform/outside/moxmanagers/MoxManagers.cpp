@@ -201,3 +201,80 @@ void TaskPaneMgr::ToggleTaskPane() {
 }
 
 }  // namespace MOXMANAGERS::PANE
+
+namespace MOXMANAGERS::AUTH {
+namespace {
+
+class CAuthInfoMgrStandIn : public IAuthInfoMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CAuthInfoMgrStandIn(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::AUTH::CreateAuthInfoMgr", name) {}
+  bool HasAuthority(const std::wstring &code) override {
+    const bool held = AnswerBoolFor(L"HasAuthority", code);
+    Record(L"HasAuthority", ::KVOUTSIDE::JournalArgs(code, held));
+    return held;
+  }
+};
+
+}  // namespace
+
+IAuthInfoMgr *CreateAuthInfoMgr(const std::wstring &name) { return new CAuthInfoMgrStandIn(name); }
+
+}  // namespace MOXMANAGERS::AUTH
+
+namespace MOXMANAGERS::UISTATE {
+
+CUIStateMgr::CUIStateMgr(const std::wstring &name) : CRecordingMgr(L"MOXMANAGERS::UISTATE::CUIStateMgr", name) {}
+
+bool CUIStateMgr::GetAxisNetCheck() {
+  const bool on = AnswerBool(L"GetAxisNetCheck");
+  Record(L"GetAxisNetCheck", {::KVOUTSIDE::JournalArg(on)});
+  return on;
+}
+
+bool CUIStateMgr::GetViewPartCheck() {
+  const bool on = AnswerBool(L"GetViewPartCheck");
+  Record(L"GetViewPartCheck", {::KVOUTSIDE::JournalArg(on)});
+  return on;
+}
+
+}  // namespace MOXMANAGERS::UISTATE
+
+namespace MOXMANAGERS::MODELEFFECTOPTION {
+
+CModelEffectOptionMgr::CModelEffectOptionMgr(const std::wstring &name)
+    : CRecordingMgr(L"MOXMANAGERS::MODELEFFECTOPTION::CModelEffectOptionMgr", name) {}
+
+bool CModelEffectOptionMgr::IsEffectOn(std::wstring key) {
+  const bool on = AnswerBoolFor(L"IsEffectOn", key);
+  Record(L"IsEffectOn", ::KVOUTSIDE::JournalArgs(key, on));
+  return on;
+}
+
+}  // namespace MOXMANAGERS::MODELEFFECTOPTION
+
+namespace MOXMANAGERS::ELEVATION {
+namespace {
+
+class CElevCatMgrStandIn : public IElevCatMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  CElevCatMgrStandIn() : CRecordingMgr(L"MOXMANAGERS::ELEVATION::CreateElevCatMgr", L"MoxElevCatMgr") {}
+  bool IsElevCatEnable(int kind) override {
+    const bool enabled = AnswerBoolFor(L"IsElevCatEnable", std::to_wstring(kind));
+    Record(L"IsElevCatEnable", ::KVOUTSIDE::JournalArgs(kind, enabled));
+    return enabled;
+  }
+};
+
+}  // namespace
+
+IElevCatMgr *CreateElevCatMgr() { return new CElevCatMgrStandIn(); }
+
+}  // namespace MOXMANAGERS::ELEVATION
+
+namespace MOXMANAGERS::LOG {
+
+CRecordLogMgr::CRecordLogMgr() : CRecordingMgr(L"MOXMANAGERS::LOG::CreateRecordLogMgr", L"MoxRecordLogMgr") {}
+
+IRecordLogMgr *CreateRecordLogMgr() { return new CRecordLogMgr(); }
+
+}  // namespace MOXMANAGERS::LOG

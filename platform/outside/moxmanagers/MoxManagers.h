@@ -2,6 +2,7 @@
 // journal/StandIn.h) that do none of the library's own work.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -23,10 +24,8 @@
   X(MOXMANAGERS::LOCALSTORAGE, CLocalDataStorageMgr)            \
   X(MOXMANAGERS::WORKSET, CWorkSetMgr)                          \
   X(MOXMANAGERS::FLOORSMERGE, CMoxFloorsMergeMgr)               \
-  X(MOXMANAGERS::UISTATE, CUIStateMgr)                          \
   X(MOXMANAGERS::BOTTOMAXIS, CBottomAxisMgr)                    \
   X(MOXMANAGERS::VIEWPORT, CViewPortMgr)                        \
-  X(MOXMANAGERS::MODELEFFECTOPTION, CModelEffectOptionMgr)      \
   X(MOXMANAGERS::VIEWOPER, CViewOperMgr)                        \
   X(MOXMANAGERS::COMPHIDE, CCompHideMgr)                        \
   X(MOXMANAGERS::COMPSEARCH, CCompSearchMgr)                    \
@@ -42,7 +41,6 @@
 /// Factories taking the registry name: namespace, factory, interface.
 #define KV_MOXMANAGERS_FACTORIES(X)                                                 \
   X(MOXMANAGERS::PROJDATA, CreateProjFuntionMgr, IProjFunctionMgr)                  \
-  X(MOXMANAGERS::AUTH, CreateAuthInfoMgr, IAuthInfoMgr)                             \
   X(MOXMANAGERS::PROJSTATUS, CreateMoxProjStatusMgr, IMoxProjStatusMgr)             \
   X(MOXMANAGERS::WORKSET, CreateWorkSetOriginalDataMgr, IWorkSetOriginalDataMgr)    \
   X(MOXMANAGERS::DIMMARKWEBSER, CreateDimMarkWebSerMgr, IDimMarkWebSerMgr)          \
@@ -58,9 +56,7 @@
 /// Factories without arguments: namespace, factory, interface, the name
 /// the manager gets.
 #define KV_MOXMANAGERS_NAMED_FACTORIES(X)                                          \
-  X(MOXMANAGERS::LOG, CreateRecordLogMgr, IRecordLogMgr, L"MoxRecordLogMgr")        \
-  X(MOXMANAGERS, CreateCuttingPlaneMgr, ICuttingPlaneMgr, L"MoxCuttingPlaneMgr")   \
-  X(MOXMANAGERS::ELEVATION, CreateElevCatMgr, IElevCatMgr, L"MoxElevCatMgr")
+  X(MOXMANAGERS, CreateCuttingPlaneMgr, ICuttingPlaneMgr, L"MoxCuttingPlaneMgr")
 
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
@@ -99,9 +95,23 @@ struct StEnterprise {
   std::wstring strCode;
 };
 
-class ICasMgr {
+/// Told of the login's course (subject key 5).
+class ILoginObserver {
  public:
-  virtual ~ICasMgr() {}
+  virtual ~ILoginObserver() {}
+  /// A login begins.
+  virtual void OnLoginBegin() = 0;
+  /// The 3D view is to be reset.
+  virtual void OnLoginReset() = 0;
+  /// The panes and view tabs of the last login are to be closed.
+  virtual void OnLoginClosePanes() = 0;
+  /// A login has ended.
+  virtual void OnLoginEnd() = 0;
+};
+
+class ICasMgr : public virtual ::KEEL::UTILITY::ISubject<ILoginObserver> {
+ public:
+  ~ICasMgr() override {}
   /// The logged-in user (answer "GetUserName").
   virtual std::wstring GetUserName() = 0;
   /// The current enterprise (answers "GetEnterpriseName", "GetEnterpriseCode").
@@ -111,7 +121,9 @@ class ICasMgr {
 };
 
 /// Made by the framework (CMoxKeelFramework), not by the program's list.
-class CCasMgr : public ICasMgr, public ::KVOUTSIDE::CRecordingMgr {
+class CCasMgr : public ICasMgr,
+                public ::KEEL::UTILITY::CSubject<ILoginObserver>,
+                public ::KVOUTSIDE::CRecordingMgr {
  public:
   /// The registry name, with its final blank.
   static const wchar_t *const kName;
@@ -354,3 +366,101 @@ class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
 };
 
 }  // namespace MOXMANAGERS::PANE
+
+namespace MOXMANAGERS::AUTH {
+
+/// The user's rights "MoxAuthMgr".
+class IAuthInfoMgr {
+ public:
+  virtual ~IAuthInfoMgr() {}
+  /// Whether the user holds the right of authority code `code`.
+  virtual bool HasAuthority(const std::wstring &code) = 0;
+};
+/// HasAuthority answers "HasAuthority:<code>", else "HasAuthority" (every
+/// code), else false; recorded with the code and the result.
+IAuthInfoMgr *CreateAuthInfoMgr(const std::wstring &name);
+
+}  // namespace MOXMANAGERS::AUTH
+
+namespace MOXMANAGERS::UISTATE {
+
+/// Check states of the user interface "MoxUIStateMgr".
+class IUIStateMgr {
+ public:
+  virtual ~IUIStateMgr() {}
+  /// Whether the axis net is shown.
+  virtual bool GetAxisNetCheck() = 0;
+  /// Whether the part view is on.
+  virtual bool GetViewPartCheck() = 0;
+};
+
+/// Answers "GetAxisNetCheck" and "GetViewPartCheck" (default false).
+class CUIStateMgr : public IUIStateMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CUIStateMgr(const std::wstring &name);
+  bool GetAxisNetCheck() override;
+  bool GetViewPartCheck() override;
+};
+
+}  // namespace MOXMANAGERS::UISTATE
+
+namespace MOXMANAGERS::MODELEFFECTOPTION {
+
+/// The model's display effects "MoxModelEffectMgr".
+class IModelEffectOptionMgr {
+ public:
+  virtual ~IModelEffectOptionMgr() {}
+  /// Whether effect `key` is on.
+  virtual bool IsEffectOn(std::wstring key) = 0;
+};
+
+/// Answers "IsEffectOn:<key>", else "IsEffectOn", else false.
+class CModelEffectOptionMgr : public IModelEffectOptionMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  explicit CModelEffectOptionMgr(const std::wstring &name);
+  bool IsEffectOn(std::wstring key) override;
+};
+
+}  // namespace MOXMANAGERS::MODELEFFECTOPTION
+
+namespace MOXMANAGERS::ELEVATION {
+
+/// The elevation kinds "MoxElevCatMgr".
+class IElevCatMgr {
+ public:
+  virtual ~IElevCatMgr() {}
+  /// Whether elevation kind `kind` may be used.
+  virtual bool IsElevCatEnable(int kind) = 0;
+};
+/// "MoxElevCatMgr"; answers "IsElevCatEnable:<kind>", else
+/// "IsElevCatEnable", else false.
+IElevCatMgr *CreateElevCatMgr();
+
+}  // namespace MOXMANAGERS::ELEVATION
+
+namespace MOXMANAGERS::LOG {
+
+/// Asked for the display names of commands (subject key 5).
+class IRecordLogObserver {
+ public:
+  virtual ~IRecordLogObserver() {}
+  /// Adds display names to `names` (command name -> display name).
+  virtual void GetRecordLogName(std::map<std::wstring, std::wstring> &names) = 0;
+};
+
+/// The operation-record log "MoxRecordLogMgr".
+class IRecordLogMgr : public virtual ::KEEL::UTILITY::ISubject<IRecordLogObserver> {
+ public:
+  ~IRecordLogMgr() override {}
+};
+
+class CRecordLogMgr : public IRecordLogMgr,
+                      public ::KEEL::UTILITY::CSubject<IRecordLogObserver>,
+                      public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  CRecordLogMgr();
+};
+/// "MoxRecordLogMgr".
+IRecordLogMgr *CreateRecordLogMgr();
+
+}  // namespace MOXMANAGERS::LOG
