@@ -127,6 +127,11 @@ class CKvMenuObserver : public MODKIT::MFC::IRibbonMenuObserver,
   void BindCmdStateTests();
   /// Deletes m_pDisplayCtrlDlg when set.
   void DeleteDisplayCtrlDlg();
+  /// Makes the 3D view tab with its view manager and operator unless one
+  /// exists.
+  void CreateBimView();
+  /// Whether a project of work set `workSetId` has kind 6.
+  bool WorkSetHasKind6(int workSetId);
 
   std::unordered_map<std::wstring, CmdStateRec> m_mapCmdState;
   std::unordered_map<std::wstring, int> m_mapProjMode;

@@ -1,7 +1,12 @@
 // The observer's reactions to project loads, web errors, the record log,
-// login and colour-mode changes. Until they are built, each does nothing
-// beyond what its interface promises.
+// login and colour-mode changes (app/reactions does the work).
+#include "ColorModeReaction.h"
+#include "DisplayControlDlg.h"
 #include "KvMenuObserver.h"
+#include "LoginReactions.h"
+#include "ProjectLoadReaction.h"
+#include "RecordLogNames.h"
+#include "WebErrorReaction.h"
 
 using MOXMANAGERS::MOXCURPROJ::StOpenInfo;
 
@@ -9,25 +14,43 @@ void CKvMenuObserver::SaveOldProjInfo(const StOpenInfo &) {}
 
 void CKvMenuObserver::CleanOldProjInfo(const StOpenInfo &) {}
 
-void CKvMenuObserver::PrepareLoadProjInfo(const StOpenInfo &) {}
+void CKvMenuObserver::PrepareLoadProjInfo(const StOpenInfo &) {
+  KVREACT::PrepareProjectLoad(m_pKeelData, m_pDisplayCtrlDlg);
+}
 
-bool CKvMenuObserver::LoadNewProjInfo(const StOpenInfo &) { return true; }
+bool CKvMenuObserver::LoadNewProjInfo(const StOpenInfo &info) {
+  KVREACT::LoadNewProject(m_pKeelData, info, m_mapProjMode);
+  return true;
+}
 
 bool CKvMenuObserver::RestoreNewProjInfo(const StOpenInfo &) { return true; }
 
-void CKvMenuObserver::OnWebError(KEEL::WEB::IWebServ *) {}
+void CKvMenuObserver::CreateBimView() { KVREACT::CreateBimView(m_pKeelData); }
 
-void CKvMenuObserver::GetRecordLogName(std::map<std::wstring, std::wstring> &) {}
+bool CKvMenuObserver::WorkSetHasKind6(int workSetId) { return KVREACT::WorkSetHasKind6(m_pKeelData, workSetId); }
+
+void CKvMenuObserver::OnWebError(KEEL::WEB::IWebServ *failed) { KVREACT::ReactToWebError(m_pKeelData, failed); }
+
+void CKvMenuObserver::GetRecordLogName(std::map<std::wstring, std::wstring> &names) {
+  KVREACT::SetRecordLogNames(names);
+}
 
 void CKvMenuObserver::OnLoginBegin() {}
 
-void CKvMenuObserver::OnLoginReset() {}
+void CKvMenuObserver::OnLoginReset() { KVREACT::ResetViewOnLogin(m_pKeelData); }
 
-void CKvMenuObserver::OnLoginClosePanes() {}
+void CKvMenuObserver::OnLoginClosePanes() { KVREACT::ClosePanesOnLogin(m_pKeelData); }
 
 void CKvMenuObserver::OnLoginEnd() {}
 
-void CKvMenuObserver::OnColorModeChange(const KEEL::HOOPSDATACOLOR::StColorModeInfo &) {}
+void CKvMenuObserver::OnColorModeChange(const KEEL::HOOPSDATACOLOR::StColorModeInfo &info) {
+  KVREACT::ShowColorMode(m_pKeelData, m_vecColorModeCmds, KVREACT::ColorModeOf(info.nMode, info.bFlag));
+}
 
-// No pane is made before the project-load reaction makes one.
-void CKvMenuObserver::DeleteDisplayCtrlDlg() {}
+void CKvMenuObserver::DeleteDisplayCtrlDlg() {
+  // The page is the project manager's observer while it lives.
+  using MOXMANAGERS::MOXCURPROJ::IMoxCurProjectMgr;
+  if (auto *project = KEEL::FRAME::GetManagerAs<IMoxCurProjectMgr>(m_pKeelData, L"MoxCurProjectMgr"))
+    project->Detach(m_pDisplayCtrlDlg);
+  delete m_pDisplayCtrlDlg;
+}

@@ -11,6 +11,7 @@
 #include "keel/web/IWebServ.h"
 #include "kvwalkproc/KVWalkProc.h"
 #include "modula/Modula.h"
+#include "moxmanagers/MoxManagers.h"
 #include "ui/Afx.h"
 #include "ui/Hooks.h"
 #include "wrench/TextConvert.h"
@@ -282,6 +283,18 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     out_ << "call: " << words[1] << " code " << result.code;
     if (!result.faultMessage.empty()) out_ << " fault " << KVUI::Utf8(result.faultMessage);
     out_ << "\n";
+    return true;
+  }
+  if (verb == "load" && words.size() == 3 && Number(words[1], n)) {
+    long long id = 0;
+    if (!Number(words[2], id)) return error = "a number expected", false;
+    auto *project =
+        KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(g_pKvCoreData, L"MoxCurProjectMgr");
+    if (!project) return error = "no MoxCurProjectMgr", false;
+    MOXMANAGERS::MOXCURPROJ::StOpenInfo info;
+    info.nOpenType = int(n);
+    info.nOpenId = int(id);
+    out_ << "load: " << (project->LoadProject(info) ? "true" : "false") << "\n";
     return true;
   }
   if (verb == "view" && words.size() >= 2) return ViewEvent(words, error);

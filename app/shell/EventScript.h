@@ -15,6 +15,8 @@
 //   message <number> [wParam [lParam]] any window message to the main frame
 //   call <operation>                  runs a web-service operation ("Service_op")
 //                                     without input against the server
+//   load <type> <id>                  "MoxCurProjectMgr" loads a project (type 2)
+//                                     or a work set (type 3) and tells its observers
 //   view <mouse> <x> <y> [flags]      a mouse message to the 3D view: ldown, lup,
 //                                     ldblclk, rdown, rup, rdblclk, mdown, mup,
 //                                     mdblclk or move

@@ -1,5 +1,6 @@
 #include "ShellParts.h"
 
+#include "KvOpenTipCmd.h"
 #include "KvOpenTipDlg.h"
 #include "KvMenuObserver.h"
 #include "keel/web/IWebMgr.h"
@@ -7,8 +8,10 @@
 namespace KVSHELL {
 
 bool SetOpenTipFlag(KEEL::CMD::ICmdObject *command, bool show) {
-  (void)command, (void)show;
-  return false;
+  auto *tip = dynamic_cast<CKvOpenTipCmd *>(command);
+  if (!tip) return false;
+  tip->SetOpenTipMenu(show);
+  return true;
 }
 
 bool RunOpenTipDialog(std::vector<std::wstring> &names) { return KVDIALOGS::RunOpenTip(names, true); }

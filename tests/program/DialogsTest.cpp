@@ -8,6 +8,7 @@
 #include "DialogResource.h"
 #include "DisplayControlDlg.h"
 #include "KvCoreData.h"
+#include "KvMenuObserver.h"
 #include "KvOpenTipDlg.h"
 #include "ShellParts.h"
 #include "ShellTestSupport.h"
@@ -37,6 +38,10 @@ class DisplayPageTest : public ShellTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(Start());
+    // Only this test's page reacts to loads: the program's own observer
+    // would make a page of its own.
+    for (auto *observer : Project()->GetObservers(5))
+      if (dynamic_cast<CKvMenuObserver *>(observer)) Project()->Detach(observer);
     page = std::make_unique<CDisplayControlDlg>();
     ASSERT_TRUE(page->Create(IDD_DISPLAY_CONTROL, Frame()));
     KVOUTSIDE::CJournal::Instance().Clear();

@@ -7,11 +7,17 @@
 #include <string>
 
 #include "AppState.h"
+#include "ColorModeReaction.h"
+#include "KvCoreData.h"
+#include "LoginReactions.h"
 #include "RecordLogNames.h"
 #include "ShellTestSupport.h"
 #include "WebErrorReaction.h"
 #include "keel/web/SoapException.h"
+#include "keel/cmd/CmdMgr.h"
+#include "modula/Modula.h"
 #include "moxcommands/Login.h"
+#include "moxcommands/MoxCommands.h"
 
 namespace kv::test {
 namespace {
@@ -138,6 +144,96 @@ TEST(RecordLogNamesTest, SetsTheFourNamesAndKeepsEveryOtherEntry) {
       {L"APP_WORKSET_FLOORINFO", L"楼层信息"}, {L"APP_WORKSET_BASEPOINT", L"指定基点"},
       {L"AppCmd_SaveViewPort", L"保存视口"},   {L"APP_RECORD_PATH_CMD", L"录制"}};
   EXPECT_EQ(names, expected);
+}
+
+// The started program with a colour-mode split button "APP_DEFAULT2" of five
+// sub-items (sub-item 3 of a plain kind), an "APP_DEFAULT0" without
+// sub-items before it, and the colour-mode command.
+class ColorModeTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Start());
+    auto *menus = KEEL::FRAME::GetManagerAs<MODKIT::MFC::IRibbonMenuMgr>(g_pKvCoreData, L"AppRibbonMenuMgr");
+    ASSERT_TRUE(menus && menus->GetRibbonMenu());
+    bar = menus->GetRibbonMenu()->GetRibbonWnd();
+    ASSERT_NE(bar, nullptr);
+    auto *empty = new MODKIT::MFC::CMOXRibbonButton(7000, L"none");
+    empty->SetName(L"APP_DEFAULT0");
+    bar->AddElement(empty);
+    button = new MODKIT::MFC::CMOXRibbonButton(7001, L"颜色模式", 1, 2);
+    button->SetName(L"APP_DEFAULT2");
+    for (int i = 0; i < 5; ++i) {
+      CBCGPRibbonButton *item = i == 3 ? new CBCGPRibbonButton(7100 + i, L"plain")
+                                       : new MODKIT::MFC::CMOXRibbonButton(7100 + i, L"mode", 10 + i, 20 + i);
+      item->SetData(DWORD_PTR(100 + i));
+      item->SetToolTipText((L"tip" + std::to_wstring(i)).c_str());
+      item->SetDescription((L"desc" + std::to_wstring(i)).c_str());
+      button->AddSubItem(item);
+    }
+    bar->AddElement(button);
+    auto *commands = KEEL::FRAME::GetManagerAs<KEEL::CMD::CCmdMgr>(g_pKvCoreData, L"AppCommandMgr");
+    ASSERT_NE(commands, nullptr);
+    ASSERT_TRUE(commands->AddCommand(new MOXCOMMANDS::HOOPSCOLORCMD::CHoopsColorCmd()));
+  }
+  CBCGPRibbonBar *bar = nullptr;
+  MODKIT::MFC::CMOXRibbonButton *button = nullptr;
+  const std::vector<std::wstring> names = {L"APP_DEFAULT0", L"APP_DEFAULT1", L"APP_DEFAULT2", L"APP_DEFAULT3",
+                                           L"APP_DEFAULT4"};
+};
+
+TEST_F(ColorModeTest, TheButtonTakesOverTheChosenSubItemAndTheModeRuns) {
+  struct Case {
+    int mode;
+    bool flag;
+    int shown;  // the sub-item the button shows; -1: nothing happens
+  } const cases[] = {
+      {0, true, 4}, {2, false, 2}, {0, false, 0}, {3, false, -1}, {5, false, -1}, {-1, false, -1}, {-1, true, 4},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::to_string(c.mode) + (c.flag ? " flag" : ""));
+    button->SetID(7001);
+    const int repaints = bar->GetInvalidateCount();
+    KVOUTSIDE::CJournal::Instance().Clear();
+    KVREACT::ShowColorMode(g_pKvCoreData, names, KVREACT::ColorModeOf(c.mode, c.flag));
+    const std::vector<std::wstring> runs = Lines(L"CHoopsColorCmd|AppCmd_ColorMode|Execute");
+    if (c.shown < 0) {
+      EXPECT_EQ(button->GetID(), 7001u);
+      EXPECT_EQ(bar->GetInvalidateCount(), repaints);
+      EXPECT_TRUE(runs.empty());
+      continue;
+    }
+    EXPECT_EQ(button->GetID(), UINT(7100 + c.shown));
+    EXPECT_EQ(button->GetData(), DWORD_PTR(100 + c.shown));
+    EXPECT_EQ(button->GetToolTipText(), L"tip" + std::to_wstring(c.shown));
+    EXPECT_EQ(button->GetDescription(), L"desc" + std::to_wstring(c.shown));
+    EXPECT_EQ(button->GetImageIndex(FALSE), 10 + c.shown);
+    EXPECT_EQ(button->GetImageIndex(TRUE), 20 + c.shown);
+    EXPECT_EQ(bar->GetInvalidateCount(), repaints + 1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_NE(runs[0].find(L"TmplMode " + std::to_wstring(c.shown)), std::wstring::npos) << KVUI::Utf8(runs[0]);
+  }
+}
+
+using LoginReactionTest = ShellTest;
+
+TEST_F(LoginReactionTest, ResetTheViewOrHideTheLeftPaneAndCloseTheTabs) {
+  using MODKIT::MFC::CMsgView;
+  ASSERT_TRUE(Start());
+  auto *tabs = KEEL::FRAME::GetManagerAs<MODKIT::MFC::IMDITabPageMgr>(g_pKvCoreData, L"AppMDITabPageMgr");
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_GT(tabs->AddTabPage(RUNTIME_CLASS(CMsgView), L"BIM 视图"), 0);
+  KVOUTSIDE::CJournal::Instance().Clear();
+  KVREACT::ResetViewOnLogin(g_pKvCoreData);
+  EXPECT_EQ(Lines(), std::vector<std::wstring>{L"KEEL::HOOPS::CHoopsBaseMgr|AppHoopsBaseMgr|ResetView"});
+  EXPECT_EQ(tabs->GetTabNum(), 1);
+  KVOUTSIDE::CJournal::Instance().Clear();
+  KVREACT::ClosePanesOnLogin(g_pKvCoreData);
+  EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"MOXMANAGERS::PANE::TaskPaneMgr|MoxTaskPaneMgr|ShowLeftPane|false",
+                                                L"MODKIT::MFC::CMDITabPage|AppMDITabPageMgr|CloseAllTabs"}));
+  EXPECT_EQ(tabs->GetTabNum(), 0);
+  // Without the managers nothing happens.
+  KVREACT::ResetViewOnLogin(nullptr);
+  KVREACT::ClosePanesOnLogin(nullptr);
 }
 
 }  // namespace

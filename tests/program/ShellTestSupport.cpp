@@ -130,7 +130,8 @@ void ShellTest::WriteFile(const std::string &relative, const std::string &text) 
 
 using KEEL::CMD::ICmdObject;
 
-extern "C" __attribute__((visibility("default"))) void GetCommands(std::vector<ICmdObject *> &commands) {
+// Weak: a test program that links the program's own table exports that one.
+extern "C" __attribute__((weak, visibility("default"))) void GetCommands(std::vector<ICmdObject *> &commands) {
   commands.push_back(new kv::test::LoginCmd());
   commands.push_back(new kv::test::ExitCmd());
 }

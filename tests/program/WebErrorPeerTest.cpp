@@ -10,7 +10,6 @@
 #include "KvWebServiceManager.h"
 #include "PeerControl.h"
 #include "ShellTestSupport.h"
-#include "WebErrorReaction.h"
 #include "keel/web/AppWebServiceMgr.h"
 #include "wrench/TextConvert.h"
 
@@ -42,11 +41,6 @@ class RuleAnswers : public IClashRuleQuery {
   }
 };
 
-// INTERIM until the program registers its observer.
-struct Interim : KEEL::WEB::IWebErrorObserver {
-  void OnWebError(KEEL::WEB::IWebServ *failed) override { KVREACT::ReactToWebError(g_pKvCoreData, failed); }
-} g_interim;
-
 class WebErrorPeerTest : public ShellTest {
  protected:
   WebErrorPeerTest() : peer(KV_PEER_STATE) {}
@@ -57,7 +51,6 @@ class WebErrorPeerTest : public ShellTest {
     data = g_pKvCoreData;
     auto *host = KEEL::FRAME::GetManagerAs<KEEL::WEB::CAppWebServiceMgr>(data, L"AppWebServiceMgr");
     ASSERT_NE(host, nullptr);
-    host->SetWebErrorObserver(&g_interim);
     host->Session().SetDefaultServAddr(WRENCH::AnsiToUnicode(peer.Address()));
     rules = KEEL::FRAME::GetManagerAs<IClashRuleMgr>(data, L"MOX_ClashRule_MGR");
     ASSERT_NE(rules, nullptr);

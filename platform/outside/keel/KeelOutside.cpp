@@ -137,12 +137,14 @@ class CScene : public IHoopsScene, public CPart {
     Record(L"GetSelectedKeys", {answer});
     for (const std::wstring &key : Fields(answer)) keys.insert(std::wcstoll(key.c_str(), nullptr, 10));
   }
+  void SetWindowColor(const unsigned char rgb[3]) override { Record(L"SetWindowColor", ::KVOUTSIDE::JournalArgs(int(rgb[0]), int(rgb[1]), int(rgb[2]))); }
+  void Update() override { Record(L"Update"); }
 };
 
 class CView3D : public IHoopsView, public CPart {
  public:
   CView3D(const std::wstring &name, IHoopsScene *scene) : CPart(L"KEEL::HOOPS::CHoopsView", name), scene_(scene) {}
-  IHoopsScene *GetScene() override { return scene_; }
+  IHoopsScene *GetScene() override { return AnswerBool(L"GetScene", true) ? scene_ : nullptr; }
 
  private:
   IHoopsScene *scene_;
@@ -183,6 +185,8 @@ bool CHoopsBaseMgr::CreateOperator(const std::wstring &name, HWND wnd) {
   operators_[name] = std::make_unique<COperator>(name);
   return true;
 }
+
+void CHoopsBaseMgr::ResetView() { Record(L"ResetView"); }
 
 IHoopsOperator *CHoopsBaseMgr::GetOperator(const std::wstring &name) {
   auto found = operators_.find(name);

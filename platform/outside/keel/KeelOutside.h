@@ -151,6 +151,10 @@ class IHoopsScene {
   virtual const void *GetSelectSegment() = 0;
   /// Fills `keys` with the keys of the selected items.
   virtual void GetSelectedKeys(std::set<HC_KEY> &keys) = 0;
+  /// The window colour, as red, green and blue bytes.
+  virtual void SetWindowColor(const unsigned char rgb[3]) = 0;
+  /// Redraws the scene with its changes.
+  virtual void Update() = 0;
 };
 
 /// The 3D view of an operator.
@@ -190,11 +194,14 @@ class IHoopsBaseMgr {
   virtual bool CreateOperator(const std::wstring &name, HWND wnd) = 0;
   /// Operator `name`, or null.
   virtual IHoopsOperator *GetOperator(const std::wstring &name) = 0;
+  /// Puts the 3D view back to its start.
+  virtual void ResetView() = 0;
 };
 
 /// Operators record every call under their name. Answers (under the
 /// operator's name): "GetHoopsView" and "GetSelection" (default 1: there
-/// is one), "GetSelectSegment" (default 0: no selection), "GetSelectedKeys"
+/// is one), "GetScene" (of the view, default 1), "GetSelectSegment"
+/// (default 0: no selection), "GetSelectedKeys"
 /// (keys separated by blanks or commas), "GetSelectedComps" (key:count
 /// pairs, e.g. "a:1,b:2"; each record holds the key and its index).
 class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
@@ -203,6 +210,7 @@ class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
   ~CHoopsBaseMgr() override;
   bool CreateOperator(const std::wstring &name, HWND wnd) override;
   IHoopsOperator *GetOperator(const std::wstring &name) override;
+  void ResetView() override;
 
  private:
   class COperator;

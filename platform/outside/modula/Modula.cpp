@@ -6,6 +6,7 @@
 
 #include "keel/mfc/MFCViewMgr.h"
 #include "ui/App.h"
+#include "ui/Dialog.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 
@@ -123,6 +124,27 @@ LRESULT CMsgView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return CView::WindowProc(message, wParam, lParam);
+}
+
+IMPLEMENT_DYNAMIC(CMOXRibbonButton, CBCGPRibbonButton)
+
+CTabPageMgr::CTabPageMgr(CWnd *parent, const std::wstring &name)
+    : CRecordingMgr(L"MODKIT::MFC::CTabPageMgr", name, ::KVOUTSIDE::JournalArgs(parent)), host_(new CWnd) {
+  host_->Create(nullptr, L"TabView", parent ? WS_CHILD | WS_VISIBLE : WS_VISIBLE, CRect(0, 0, 300, 600),
+                parent && parent->IsWindow() ? parent : nullptr, 0);
+}
+
+CTabPageMgr::~CTabPageMgr() {
+  if (host_->IsWindow()) host_->DestroyWindow();
+}
+
+CWnd *CTabPageMgr::GetTabView() { return host_.get(); }
+
+bool CTabPageMgr::AddTabPage(CDialog *page, const CString &title, UINT id, int flag) {
+  Record(L"AddTabPage", {::KVOUTSIDE::JournalPtr(page), title, ::KVOUTSIDE::JournalArg(id), ::KVOUTSIDE::JournalArg(flag)});
+  if (!page || !page->Create(id, host_.get())) return false;
+  pages_.push_back(page);
+  return true;
 }
 
 CMDITabPage::CMDITabPage(CBCGPMDIFrameWnd *frame, const std::wstring &name)

@@ -11,6 +11,7 @@
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
 #include "ui/Ribbon.h"
+#include "ui/Dialog.h"
 #include "ui/StatusBar.h"
 #include "ui/Wnd.h"
 
@@ -142,6 +143,45 @@ class CMDITabPage : public IMDITabPageMgr, public ::KVOUTSIDE::CRecordingMgr {
   CBCGPMDIFrameWnd *frame_;
   std::vector<Tab> tabs_;
   int nextId_ = 1;
+};
+
+/// The tab pages of one window, e.g. "APP_KV_TABPSGE_LEFTPANEUI_MGR".
+class ITabPageMgr {
+ public:
+  virtual ~ITabPageMgr() {}
+  /// The window that hosts the pages.
+  virtual CWnd *GetTabView() = 0;
+  /// Makes `page` (dialog template `id`) a page titled `title` of the host
+  /// window; `flag` as the caller gives it. False when it cannot be made.
+  virtual bool AddTabPage(CDialog *page, const CString &title, UINT id, int flag) = 0;
+};
+
+/// Its host window is a child of the parent given (top-level without one);
+/// a page is created as a modeless child of the host. Records AddTabPage.
+class CTabPageMgr : public ITabPageMgr, public ::KVOUTSIDE::CRecordingMgr {
+ public:
+  /// `parent` is not owned.
+  CTabPageMgr(CWnd *parent, const std::wstring &name);
+  ~CTabPageMgr() override;
+  CWnd *GetTabView() override;
+  bool AddTabPage(CDialog *page, const CString &title, UINT id, int flag) override;
+  /// The pages added, in order.
+  const std::vector<CDialog *> &GetPages() const { return pages_; }
+
+ private:
+  std::unique_ptr<CWnd> host_;
+  std::vector<CDialog *> pages_;
+};
+
+/// A ribbon button of the maker's own kind (the colour-mode split button and
+/// its sub-items).
+class CMOXRibbonButton : public CBCGPRibbonButton {
+  DECLARE_DYNAMIC(CMOXRibbonButton)
+
+ public:
+  CMOXRibbonButton() = default;
+  CMOXRibbonButton(UINT id, LPCTSTR text, int smallImage = -1, int largeImage = -1)
+      : CBCGPRibbonButton(id, text, smallImage, largeImage) {}
 };
 
 }  // namespace MODKIT::MFC

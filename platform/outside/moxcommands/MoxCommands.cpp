@@ -3,6 +3,7 @@
 #include "journal/Answers.h"
 #include "journal/Journal.h"
 #include "keel/KeelOutside.h"
+#include "keel/frame/KeelData.h"
 #include "moxmanagers/MoxManagers.h"
 
 KV_MOXCOMMANDS_COMMANDS(KV_MOXCOMMANDS_DEFINE_COMMAND)
@@ -21,6 +22,19 @@ std::wstring MoxParamText(const boost::any &param) {
 }
 
 }  // namespace MOXCOMMANDS
+
+namespace MOXCOMMANDS::LEFTUI {
+
+CLeftUICmd::CLeftUICmd() : CMoxRecordingCmd(L"MOXCOMMANDS::LEFTUI::CLeftUICmd", L"AppCmd_LEFTUI") {}
+
+bool CLeftUICmd::Executing() {
+  if (!CMoxRecordingCmd::Executing()) return false;
+  if (auto *panes = KEEL::FRAME::GetManagerAs<MOXMANAGERS::PANE::TaskPaneMgr>(GetKeelData(), L"MoxTaskPaneMgr"))
+    panes->CreateLeftPane();
+  return true;
+}
+
+}  // namespace MOXCOMMANDS::LEFTUI
 
 namespace MOXCOMMANDS::LEFTPANEL {
 

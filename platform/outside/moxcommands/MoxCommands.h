@@ -49,7 +49,6 @@ class CMoxRecordingCmd : public ::KVOUTSIDE::CRecordingCmd {
   X(MOXCOMMANDS::QUESTIONREPORT, QuestionReportCmd, L"AppCmd_QuestionReport", KEEL::CMD::CMD_GROUP_PUSH) \
   X(MOXCOMMANDS::LOGIN, CSwitchEnterpriseCmd, L"APP_SWITCHENTERPRISE_CMD", KEEL::CMD::CMD_GROUP_PUSH)  \
   X(MOXCOMMANDS::LOGIN, CSwitchUserCmd, L"APP_SWITCHUSER_CMD", KEEL::CMD::CMD_GROUP_PUSH)              \
-  X(MOXCOMMANDS::LEFTUI, CLeftUICmd, L"AppCmd_LEFTUI", KEEL::CMD::CMD_GROUP_PUSH)                      \
   X(MOXCOMMANDS::PROJECT, COpenProjectCmd, L"APP_OPENPROJECT_CMD", KEEL::CMD::CMD_GROUP_PUSH)          \
   X(MOXCOMMANDS::DISPLAYFILTER, CDisplayFilterCmd, L"AppCmd_DisplayFilter", KEEL::CMD::CMD_GROUP_PUSH) \
   X(MOXCOMMANDS::VIEWPORT, COpenViewPortMgrCmd, L"AppCmd_OpenVPMgr", KEEL::CMD::CMD_GROUP_PUSH)        \
@@ -103,6 +102,18 @@ class CMoxRecordingCmd : public ::KVOUTSIDE::CRecordingCmd {
   NS::CLS::CLS() : ::MOXCOMMANDS::CMoxRecordingCmd(L"" #NS "::" #CLS, NAME, GROUP) {}
 
 KV_MOXCOMMANDS_COMMANDS(KV_MOXCOMMANDS_DECLARE_COMMAND)
+
+namespace MOXCOMMANDS::LEFTUI {
+
+/// The left-pane command "AppCmd_LEFTUI": a run that does not fault makes
+/// the left pane of "MoxTaskPaneMgr" (TaskPaneMgr::CreateLeftPane).
+class CLeftUICmd : public ::MOXCOMMANDS::CMoxRecordingCmd {
+ public:
+  CLeftUICmd();
+  bool Executing() override;
+};
+
+}  // namespace MOXCOMMANDS::LEFTUI
 
 namespace MOXCOMMANDS::LEFTPANEL {
 

@@ -1,4 +1,5 @@
 #include "moxmanagers/MoxManagers.h"
+#include "ui/Afx.h"
 
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DEFINE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DEFINE_FACTORY)
@@ -181,6 +182,7 @@ class CDimMarkMgrStandIn : public IDimMarkMgr, public ::KVOUTSIDE::CRecordingMgr
     for (HC_KEY key : keys) args.push_back(std::to_wstring(key));
     Record(L"DeleteDimMarks", args);
   }
+  void LoadProjDimMarks() override { Record(L"LoadProjDimMarks"); }
 };
 
 }  // namespace
@@ -198,6 +200,36 @@ bool TaskPaneMgr::IsTaskPaneVisible() { return visible_; }
 void TaskPaneMgr::ToggleTaskPane() {
   visible_ = !visible_;
   Record(L"ToggleTaskPane", {::KVOUTSIDE::JournalArg(visible_)});
+}
+
+TaskPaneMgr::~TaskPaneMgr() {
+  if (leftPane_ && leftPane_->IsWindow()) leftPane_->DestroyWindow();
+}
+
+boost::shared_ptr<CWnd> TaskPaneMgr::GetLeftPane() {
+  Record(L"GetLeftPane", {::KVOUTSIDE::JournalArg(bool(leftPane_))});
+  return leftPane_;
+}
+
+void TaskPaneMgr::ShowLeftPane(bool show) {
+  Record(L"ShowLeftPane", {::KVOUTSIDE::JournalArg(show)});
+  if (leftPane_ && leftPane_->IsWindow()) leftPane_->ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+void TaskPaneMgr::SetLeftPaneWnd(CWnd *wnd, int flag) {
+  Record(L"SetLeftPaneWnd", ::KVOUTSIDE::JournalArgs(wnd, flag));
+  content_ = wnd;
+}
+
+void TaskPaneMgr::CreateLeftPane() {
+  if (leftPane_) return;
+  Record(L"CreateLeftPane");
+  boost::shared_ptr<CWnd> pane(new CWnd);
+  CWnd *main = AfxGetMainWnd();
+  if (!pane->Create(nullptr, L"LeftPane", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 600),
+                    main && main->IsWindow() ? main : nullptr, 0))
+    return;
+  leftPane_ = pane;
 }
 
 }  // namespace MOXMANAGERS::PANE

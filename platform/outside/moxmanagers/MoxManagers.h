@@ -2,6 +2,7 @@
 // journal/StandIn.h) that do none of the library's own work.
 #pragma once
 
+#include <boost/shared_ptr.hpp>
 #include <map>
 #include <set>
 #include <string>
@@ -9,6 +10,7 @@
 #include "journal/StandIn.h"
 #include "keel/utility/Subject.h"
 #include "moxcommands/TreeStatus.h"
+#include "moxmanagers/ProjectStandIns.h"
 #include "ui/MsgMap.h"
 #include "ui/Wnd.h"
 
@@ -16,16 +18,13 @@
 #define KV_MOXMANAGERS_CLASSES(X)                               \
   X(MOXMANAGERS::CLIENTUPDATE, CClientUpdateMgr)                \
   X(MOXMANAGERS::ORGDEPT, COrgDeptMgr)                          \
-  X(MOXMANAGERS::PROJDATA, CProjectDataMgr)                     \
   X(MOXMANAGERS::CONFIG, CSearchFilterQueryMgr)                 \
   X(MOXMANAGERS::MOXPATH, CMoxPathMgr)                          \
   X(MOXMANAGERS::DOWNLOAD, CMoxFileDownloadMgr)                 \
   X(MOXMANAGERS::UPLOAD, CMoxFileUploadMgr)                     \
   X(MOXMANAGERS::LOCALSTORAGE, CLocalDataStorageMgr)            \
-  X(MOXMANAGERS::WORKSET, CWorkSetMgr)                          \
   X(MOXMANAGERS::FLOORSMERGE, CMoxFloorsMergeMgr)               \
   X(MOXMANAGERS::BOTTOMAXIS, CBottomAxisMgr)                    \
-  X(MOXMANAGERS::VIEWPORT, CViewPortMgr)                        \
   X(MOXMANAGERS::VIEWOPER, CViewOperMgr)                        \
   X(MOXMANAGERS::COMPHIDE, CCompHideMgr)                        \
   X(MOXMANAGERS::COMPSEARCH, CCompSearchMgr)                    \
@@ -54,9 +53,8 @@
   X(MOXMANAGERS::COMPATTR, CreateComponentInfoMgr, IComponentInfoMgr)
 
 /// Factories without arguments: namespace, factory, interface, the name
-/// the manager gets.
-#define KV_MOXMANAGERS_NAMED_FACTORIES(X)                                          \
-  X(MOXMANAGERS, CreateCuttingPlaneMgr, ICuttingPlaneMgr, L"MoxCuttingPlaneMgr")
+/// the manager gets (none left: each is written out).
+#define KV_MOXMANAGERS_NAMED_FACTORIES(X)
 
 KV_MOXMANAGERS_CLASSES(KV_OUTSIDE_DECLARE_CLASS)
 KV_MOXMANAGERS_FACTORIES(KV_OUTSIDE_DECLARE_FACTORY)
@@ -337,6 +335,8 @@ class IDimMarkMgr {
   virtual bool IsDimMark(HC_KEY key) = 0;
   /// Deletes the marks `keys`.
   virtual void DeleteDimMarks(const std::set<HC_KEY> &keys) = 0;
+  /// Loads the marks of the loaded project.
+  virtual void LoadProjDimMarks() = 0;
 };
 IDimMarkMgr *CreateDimMarkMgr(const std::wstring &name);
 
@@ -352,17 +352,36 @@ class ITaskPaneMgr {
   virtual bool IsTaskPaneVisible() = 0;
   /// Shows a hidden task pane or hides a shown one.
   virtual void ToggleTaskPane() = 0;
+  /// The left pane's window; empty while none exists.
+  virtual boost::shared_ptr<CWnd> GetLeftPane() = 0;
+  /// Shows or hides the left pane.
+  virtual void ShowLeftPane(bool show) = 0;
+  /// Makes `wnd` the left pane's content; `flag` as the caller gives it.
+  virtual void SetLeftPaneWnd(CWnd *wnd, int flag) = 0;
 };
 
-/// Keeps the task pane's visibility (shown at first); records each toggle.
+/// Keeps the task pane's visibility (shown at first); records each toggle
+/// and every left-pane call. The left pane exists once CreateLeftPane ran
+/// (what the left-pane command "AppCmd_LEFTUI" does).
 class TaskPaneMgr : public ITaskPaneMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit TaskPaneMgr(const std::wstring &name);
+  ~TaskPaneMgr() override;
   bool IsTaskPaneVisible() override;
   void ToggleTaskPane() override;
+  boost::shared_ptr<CWnd> GetLeftPane() override;
+  void ShowLeftPane(bool show) override;
+  void SetLeftPaneWnd(CWnd *wnd, int flag) override;
+  /// Makes the left pane's window (a child of the main window when there
+  /// is one), unless it exists.
+  void CreateLeftPane();
+  /// The left pane's content, or null.
+  CWnd *GetLeftPaneWnd() const { return content_; }
 
  private:
   bool visible_ = true;
+  boost::shared_ptr<CWnd> leftPane_;
+  CWnd *content_ = nullptr;
 };
 
 }  // namespace MOXMANAGERS::PANE
