@@ -4,7 +4,9 @@
 #include "KvMenuObserver.h"
 
 #include "KvDimMarkCmd.h"
+#include "KvOpenTipCmd.h"
 #include "keel/cmd/CmdMgr.h"
+#include "kvwalkproc/KVWalkProc.h"
 #include "kvwalkproc/WalkCmd.h"
 #include "moxcommands/MoxCommands.h"
 
@@ -58,7 +60,8 @@ void CKvMenuObserver::BindCmdStateTests() {
   rows[L"AppCmd_AxisNetShow"].fnCheck = Bound(uiState, &IUIStateMgr::GetAxisNetCheck);
   rows[L"APP_VIEWPART_CMD"].fnCheck = Bound(uiState, &IUIStateMgr::GetViewPartCheck);
 
-  rows[L"AppCmd_CompInfo"].fnCheck = Test();
+  rows[L"AppCmd_CompInfo"].fnCheck =
+      Bound(Command<CCompInfoCmd>(data, L"AppCmd_CompInfo"), &CCompInfoCmd::GetMenuEnable);
   for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
     rows[name].fnCheck = Bound(Command<CKvDimMarkCmd>(data, name), &CKvDimMarkCmd::IsClickButton);
 
@@ -109,5 +112,6 @@ void CKvMenuObserver::BindCmdStateTests() {
       {L"APP_ABSOLUTE_ELEVATION", 3},
   };
   for (const auto &elevation : elevations) rows[elevation.name].fnEnable = ElevCat(data, elevation.kind);
-  rows[L"APP_STARTUP_TIP_CMD"].fnCheck = Test();
+  rows[L"APP_STARTUP_TIP_CMD"].fnCheck =
+      Bound(Command<CKvOpenTipCmd>(data, L"APP_STARTUP_TIP_CMD"), &CKvOpenTipCmd::GetOpenTipMenu);
 }

@@ -10,6 +10,7 @@
 #include "keel/web/IWebMgr.h"
 #include "keel/web/IWebServ.h"
 #include "kvwalkproc/KVWalkProc.h"
+#include "keel/KeelOutside.h"
 #include "modula/Modula.h"
 #include "moxmanagers/MoxManagers.h"
 #include "ui/Afx.h"
@@ -294,7 +295,8 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     MOXMANAGERS::MOXCURPROJ::StOpenInfo info;
     info.nOpenType = int(n);
     info.nOpenId = int(id);
-    out_ << "load: " << (project->LoadProject(info) ? "true" : "false") << "\n";
+    const bool loaded = project->LoadProject(info);
+    out_ << "load: " << (loaded ? "true" : "false") << "\n";
     return true;
   }
   if (verb == "view" && words.size() >= 2) return ViewEvent(words, error);
@@ -302,6 +304,19 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     const UINT key = Key(words[1]);
     if (!key) return error = "unknown key " + words[1], false;
     KVUI::SetKeyDown(int(key), words[2] == "down");
+    return true;
+  }
+  if (verb == "colormode" && (words.size() == 2 || words.size() == 3) && Number(words[1], n)) {
+    long long flag = 0;
+    if (words.size() == 3 && !Number(words[2], flag)) return error = "a number expected", false;
+    using KEEL::HOOPSDATACOLOR::IColorModeObj;
+    auto *colors = dynamic_cast<KEEL::UTILITY::CSubject<IColorModeObj> *>(
+        g_pKvCoreData ? g_pKvCoreData->GetManager(L"HoopsDataColorMgr") : nullptr);
+    if (!colors) return error = "no HoopsDataColorMgr", false;
+    KEEL::HOOPSDATACOLOR::StColorModeInfo info;
+    info.nMode = int(n);
+    info.bFlag = flag != 0;
+    colors->Notify(8, [&](IColorModeObj *observer) { observer->OnColorModeChange(info); });
     return true;
   }
   if (verb == "print") {

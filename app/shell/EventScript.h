@@ -17,6 +17,8 @@
 //                                     without input against the server
 //   load <type> <id>                  "MoxCurProjectMgr" loads a project (type 2)
 //                                     or a work set (type 3) and tells its observers
+//   colormode <mode> [flag]           "HoopsDataColorMgr" tells its observers the
+//                                     colour mode changed (flag 1: mode 4)
 //   view <mouse> <x> <y> [flags]      a mouse message to the 3D view: ldown, lup,
 //                                     ldblclk, rdown, rup, rdblclk, mdown, mup,
 //                                     mdblclk or move

@@ -3,7 +3,9 @@
 #include "KvOpenTipCmd.h"
 #include "KvOpenTipDlg.h"
 #include "KvMenuObserver.h"
+#include "keel/cmd/CmdMgr.h"
 #include "keel/web/IWebMgr.h"
+#include "kvwalkproc/KVWalkProc.h"
 
 namespace KVSHELL {
 
@@ -28,6 +30,10 @@ void RegisterObservers(KEEL::FRAME::IKeelData *data) {
     cas->Attach(observer, 5);
   if (auto *recordLog = GetManagerAs<MOXMANAGERS::LOG::IRecordLogMgr>(data, L"MoxRecordLogMgr"))
     recordLog->Attach(observer, 5);
+  auto *cmdMgr = GetManagerAs<KEEL::CMD::ICmdMgr>(data, L"AppCommandMgr");
+  auto *compInfo = cmdMgr ? dynamic_cast<CCompInfoCmd *>(cmdMgr->GetCommand(L"AppCmd_CompInfo")) : nullptr;
+  if (auto *curProj = GetManagerAs<MOXMANAGERS::MOXCURPROJ::IMoxCurProjectMgr>(data, L"MoxCurProjectMgr"))
+    if (compInfo) curProj->Attach(compInfo, 5);
   using ColorModeSubject = KEEL::UTILITY::ISubject<KEEL::HOOPSDATACOLOR::IColorModeObj>;
   if (auto *colors = GetManagerAs<ColorModeSubject>(data, L"HoopsDataColorMgr")) colors->Attach(observer, 8);
   if (auto *web = GetManagerAs<KEEL::WEB::IWebMgr>(data, L"AppWebServiceMgr")) web->SetWebErrorObserver(observer);

@@ -1,6 +1,7 @@
 // The command-state rules: rights, project modes and bound tests of the
 // named rows, through the program's registry, command manager, CCmdUI and
 // ribbon.
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,9 +10,12 @@
 
 #include "KvDimMarkCmd.h"
 #include "KvMenuObserver.h"
+#include "KvOpenTipCmd.h"
+#include "ShellParts.h"
 #include "ShellTestSupport.h"
 #include "keel/cmd/CmdMgr.h"
 #include "keel/frame/KeelFramework.h"
+#include "kvwalkproc/KVWalkProc.h"
 #include "kvwalkproc/WalkCmd.h"
 #include "modula/Modula.h"
 #include "moxcommands/MoxCommands.h"
@@ -115,6 +119,8 @@ class MenuObserverTest : public ShellTest {
     // table gave them already.
     for (const wchar_t *name : {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"})
       if (!cmdMgr->GetCommand(name)) ASSERT_TRUE(cmdMgr->AddCommand(new CKvDimMarkCmd(name)));
+    if (!cmdMgr->GetCommand(L"AppCmd_CompInfo")) ASSERT_TRUE(cmdMgr->AddCommand(new CCompInfoCmd()));
+    if (!cmdMgr->GetCommand(L"APP_STARTUP_TIP_CMD")) ASSERT_TRUE(cmdMgr->AddCommand(new CKvOpenTipCmd()));
     if (!cmdMgr->GetCommand(L"AppCmd_LeftPanel"))
       ASSERT_TRUE(cmdMgr->AddCommand(new MOXCOMMANDS::LEFTPANEL::CLeftPanelCmd()));
     KVOUTSIDE::CJournal::Instance().Clear();
@@ -151,6 +157,7 @@ TEST_F(MenuObserverTest, NamedRowsFollowRightAndProjectMode) {
         const CCmdUI ui = Update(observer, row.name, state);
         EXPECT_EQ(ui.GetEnableCall(), std::optional<bool>((!*row.code || right) && ok));
         EXPECT_EQ(ui.GetCheckCount(), 1);
+        EXPECT_EQ(ui.GetCheckCall(), std::optional<int>(0));
       }
     }
   }
@@ -290,6 +297,9 @@ TEST_F(MenuObserverTest, CommandTestsFollowTheirCommands) {
       {L"AppCmd_DUIQI", [&](bool on) { dimMark(L"AppCmd_DUIQI")->SetClickButton(on); }},
       {L"AppCmd_XIANXING", [&](bool on) { dimMark(L"AppCmd_XIANXING")->SetClickButton(on); }},
       {L"AppCmd_LeftPanel", [](bool on) { Answer(L"AppCmd_LeftPanel", L"IsLeftPanelShow", on ? L"1" : L"0"); }},
+      {L"AppCmd_CompInfo", [](bool on) { Answer(L"AppCmd_CompInfo", L"GetMenuEnable", on ? L"1" : L"0"); }},
+      {L"APP_STARTUP_TIP_CMD",
+       [&](bool on) { dynamic_cast<CKvOpenTipCmd *>(cmdMgr->GetCommand(L"APP_STARTUP_TIP_CMD"))->SetOpenTipMenu(on); }},
   };
   for (const Case &c : cases) {
     for (bool on : {true, false}) {
@@ -300,6 +310,21 @@ TEST_F(MenuObserverTest, CommandTestsFollowTheirCommands) {
       EXPECT_EQ(ui.GetCheckCall(), std::optional<int>(on ? 1 : 0));
     }
   }
+}
+
+// Registration also attaches the component-information command to the
+// current project, once however often it runs.
+TEST_F(MenuObserverTest, ComponentInfoCommandObservesProjectLoads) {
+  auto *cmdMgr = KEEL::FRAME::GetManagerAs<KEEL::CMD::ICmdMgr>(Data(), L"AppCommandMgr");
+  auto *compInfo = dynamic_cast<CCompInfoCmd *>(cmdMgr->GetCommand(L"AppCmd_CompInfo"));
+  ASSERT_NE(compInfo, nullptr);
+  KVSHELL::RegisterObservers(Data());
+  KVSHELL::RegisterObservers(Data());
+  auto *curProj = KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(Data(), L"MoxCurProjectMgr");
+  const auto observers = curProj->GetObservers(5);
+  EXPECT_EQ(std::count(observers.begin(), observers.end(),
+                       static_cast<MOXMANAGERS::MOXCURPROJ::IMoxProjLoadObserver *>(compInfo)),
+            1);
 }
 
 TEST_F(MenuObserverTest, NamesWithoutRowAreLeftAlone) {
@@ -432,6 +457,11 @@ TEST_F(MenuObserverTest, RibbonUpdatePassSetsTheElements) {
     Answer(L"MoxCurProjectMgr", L"GetCurProjState", std::to_wstring(c.state));
     Answer(L"MoxAuthMgr", L"HasAuthority", c.rights ? L"1" : L"0");
     Answer(L"MoxUIStateMgr", L"GetAxisNetCheck", c.axisNet ? L"1" : L"0");
+    // A check mark set elsewhere: the row without check test clears it.
+    CBCGPRibbonCmdUI mark;
+    mark.m_pUpdated = element(L"APP_WORKSET_ADMIN");
+    mark.SetCheck(1);
+    ASSERT_TRUE(element(L"APP_WORKSET_ADMIN")->IsChecked());
     KVUI::UpdateRibbonBars(Frame());
     EXPECT_EQ(!element(L"APP_WORKSET_CREATE")->IsDisabled(), c.create);
     EXPECT_EQ(!element(L"APP_WORKSET_FLOORINFO")->IsDisabled(), c.floorInfo);

@@ -67,3 +67,37 @@ void CCompInfoCmd::ShowInfo(CPoint point, const CString &caption) {
   ::KVOUTSIDE::CJournal::Instance().Record(L"CCompInfoCmd", GetName(), L"ShowInfo",
                                            ::KVOUTSIDE::JournalArgs(point.x, point.y, std::wstring(caption)));
 }
+
+bool CCompInfoCmd::GetMenuEnable() {
+  const bool shown = ::KVOUTSIDE::CAnswers::Instance().Bool(GetName(), L"GetMenuEnable", false);
+  ::KVOUTSIDE::CJournal::Instance().Record(L"CCompInfoCmd", GetName(), L"GetMenuEnable",
+                                           {::KVOUTSIDE::JournalArg(shown)});
+  return shown;
+}
+
+void CCompInfoCmd::RecordLoad(const wchar_t *op, const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  ::KVOUTSIDE::CJournal::Instance().Record(L"CCompInfoCmd", GetName(), op,
+                                           ::KVOUTSIDE::JournalArgs(info.nOpenType, info.nOpenId));
+}
+
+void CCompInfoCmd::SaveOldProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  RecordLoad(L"SaveOldProjInfo", info);
+}
+
+void CCompInfoCmd::CleanOldProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  RecordLoad(L"CleanOldProjInfo", info);
+}
+
+void CCompInfoCmd::PrepareLoadProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  RecordLoad(L"PrepareLoadProjInfo", info);
+}
+
+bool CCompInfoCmd::LoadNewProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  RecordLoad(L"LoadNewProjInfo", info);
+  return true;
+}
+
+bool CCompInfoCmd::RestoreNewProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) {
+  RecordLoad(L"RestoreNewProjInfo", info);
+  return true;
+}

@@ -6,6 +6,7 @@
 
 #include "journal/StandIn.h"
 #include "keel/cmd/CmdObject.h"
+#include "moxmanagers/MoxManagers.h"
 #include "ui/MsgMap.h"
 #include "ui/Wnd.h"
 
@@ -62,10 +63,22 @@ class CWalkModuleMgr : public IWalkModuleMgr, public ::KVOUTSIDE::CRecordingMgr 
 }  // namespace EventMgr
 
 /// The component-information command "AppCmd_CompInfo"; records each call
-/// as class "CCompInfoCmd" under its name.
-class CCompInfoCmd : public KEEL::CMD::CPushPullMsgCmdObj {
+/// as class "CCompInfoCmd" under its name, project loads with the open
+/// type and id.
+class CCompInfoCmd : public KEEL::CMD::CPushPullMsgCmdObj, public MOXMANAGERS::MOXCURPROJ::IMoxProjLoadObserver {
  public:
   std::wstring GetName() override;
   /// Shows the information of the component at `point` under `caption`.
   void ShowInfo(CPoint point, const CString &caption);
+  /// Whether the information pane is shown (answer "GetMenuEnable" of
+  /// "AppCmd_CompInfo", default false).
+  bool GetMenuEnable();
+  void SaveOldProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) override;
+  void CleanOldProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) override;
+  void PrepareLoadProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) override;
+  bool LoadNewProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) override;
+  bool RestoreNewProjInfo(const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info) override;
+
+ private:
+  void RecordLoad(const wchar_t *op, const MOXMANAGERS::MOXCURPROJ::StOpenInfo &info);
 };

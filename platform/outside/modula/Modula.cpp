@@ -12,6 +12,27 @@
 
 namespace MODKIT::MFC {
 
+namespace {
+
+// A <Cmd> with <Sub id name data tip desc small large/> children: a split
+// button of the maker's kind with those sub-items, in order.
+CMOXRibbonButton *MakeSplitButton(const pugi::xml_node &cmd, UINT id, const std::wstring &name) {
+  auto *button = new CMOXRibbonButton(id, name.c_str());
+  for (pugi::xml_node sub : cmd.children("Sub")) {
+    auto *item = new CMOXRibbonButton(sub.attribute("id").as_uint(0),
+                                      WRENCH::UTF8ToUnicode(sub.attribute("name").value()).c_str(),
+                                      sub.attribute("small").as_int(-1), sub.attribute("large").as_int(-1));
+    item->SetName(WRENCH::UTF8ToUnicode(sub.attribute("name").value()));
+    item->SetData(DWORD_PTR(sub.attribute("data").as_ullong(0)));
+    item->SetToolTipText(WRENCH::UTF8ToUnicode(sub.attribute("tip").value()).c_str());
+    item->SetDescription(WRENCH::UTF8ToUnicode(sub.attribute("desc").value()).c_str());
+    button->AddSubItem(item);
+  }
+  return button;
+}
+
+}  // namespace
+
 class CRibbonMenuMgr::CRibbon : public GUI::IGUIRibbon {
  public:
   explicit CRibbon(CWnd *frame) {
@@ -24,8 +45,13 @@ class CRibbonMenuMgr::CRibbon : public GUI::IGUIRibbon {
       const UINT id = cmd.attribute("id").as_uint(0);
       const std::wstring name = WRENCH::UTF8ToUnicode(cmd.attribute("name").value());
       if (!id || name.empty()) continue;
-      CBCGPRibbonButton *button = name == L"AppCmd_DimMarkColor" ? new CBCGPRibbonColorButton(id, name.c_str())
-                                                                 : new CBCGPRibbonButton(id, name.c_str());
+      CBCGPRibbonButton *button = nullptr;
+      if (name == L"AppCmd_DimMarkColor")
+        button = new CBCGPRibbonColorButton(id, name.c_str());
+      else if (cmd.child("Sub"))
+        button = MakeSplitButton(cmd, id, name);
+      else
+        button = new CBCGPRibbonButton(id, name.c_str());
       button->SetName(name);
       bar_.AddElement(button);
     }

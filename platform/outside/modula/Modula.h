@@ -55,7 +55,8 @@ class IRibbonMenuMgr : public virtual ::KEEL::UTILITY::ISubject<IRibbonMenuObser
 /// Builds its ribbon on the application's main window the first time it is
 /// asked for it: one button per <Cmd id name/> of "config/system/CmdIds.xml"
 /// under the installation root, in file order ("AppCmd_DimMarkColor" a
-/// colour button).
+/// colour button; a <Cmd> with <Sub id name data tip desc small large/>
+/// children a CMOXRibbonButton with those sub-items).
 class CRibbonMenuMgr : public IRibbonMenuMgr,
                        public ::KEEL::UTILITY::CSubject<IRibbonMenuObserver>,
                        public ::KVOUTSIDE::CRecordingMgr {
