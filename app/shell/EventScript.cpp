@@ -181,12 +181,43 @@ void CEventScript::Start() {
 
 CMainFrame *CEventScript::Frame() const { return dynamic_cast<CMainFrame *>(AfxGetMainWnd()); }
 
+// Prints a call's result when the host reports its completion (on the
+// user-interface thread, before a failure goes to the web-error observer),
+// then lets the script go on after that report.
+class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
+ public:
+  CCallWatch(CEventScript &script, std::string name, boost::shared_ptr<KEEL::WEB::IWebServ> serv)
+      : script_(script), name_(std::move(name)), serv_(std::move(serv)) {}
+  void NotifyWSEvent(KEEL::WEB::IWebServ *serv) override {
+    KEEL::WEB::WebServError result;
+    serv->GetServError(result);
+    script_.out_ << "call: " << name_ << " code " << result.code;
+    if (!result.faultMessage.empty()) script_.out_ << " fault " << KVUI::Utf8(result.faultMessage);
+    script_.out_ << "\n";
+    script_.out_.flush();
+    script_.waiting_ = false;
+    // The host's task keeps the operation while it reports; this watch
+    // goes once the report is over.
+    CEventScript *script = &script_;
+    KVUI::PostTask([script] {
+      script->call_.reset();
+      script->Step();
+    });
+  }
+
+ private:
+  CEventScript &script_;
+  std::string name_;
+  boost::shared_ptr<KEEL::WEB::IWebServ> serv_;
+};
+
 void CEventScript::Step() {
   std::string line;
   if (NextLine(line)) {
     Run(line);
-    // The next event runs after what this one posted.
-    KVUI::PostTask([this] { Step(); });
+    // The next event runs after what this one posted (a call: after its
+    // report).
+    if (!waiting_) KVUI::PostTask([this] { Step(); });
     return;
   }
   out_ << "# end of script\n";
@@ -277,13 +308,10 @@ bool CEventScript::RunLine(const std::string &line, std::string &error) {
     auto *web = KEEL::FRAME::GetManagerAs<KEEL::WEB::IWebMgr>(g_pKvCoreData, L"AppWebServiceMgr");
     boost::shared_ptr<KEEL::WEB::IWebServ> serv = web ? web->GetWebServ(Wide(words[1])) : nullptr;
     if (!serv) return error = "no operation " + words[1], false;
+    call_ = std::make_shared<CCallWatch>(*this, words[1], serv);
+    serv->SetObserver(call_.get(), 0);
+    waiting_ = true;
     serv->Start();
-    serv->Wait();
-    KEEL::WEB::WebServError result;
-    serv->GetServError(result);
-    out_ << "call: " << words[1] << " code " << result.code;
-    if (!result.faultMessage.empty()) out_ << " fault " << KVUI::Utf8(result.faultMessage);
-    out_ << "\n";
     return true;
   }
   if (verb == "load" && words.size() == 3 && Number(words[1], n)) {

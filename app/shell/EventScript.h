@@ -14,7 +14,9 @@
 //   copydata <dwData> [text]          WM_COPYDATA from another process
 //   message <number> [wParam [lParam]] any window message to the main frame
 //   call <operation>                  runs a web-service operation ("Service_op")
-//                                     without input against the server
+//                                     without input against the server; the next
+//                                     event runs after its completion was reported
+//                                     (and a failure given to the web-error observer)
 //   load <type> <id>                  "MoxCurProjectMgr" loads a project (type 2)
 //                                     or a work set (type 3) and tells its observers
 //   colormode <mode> [flag]           "HoopsDataColorMgr" tells its observers the
@@ -40,6 +42,7 @@
 
 #include <functional>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -61,6 +64,7 @@ class CEventScript {
   bool RunLine(const std::string &line, std::string &error);
 
  private:
+  class CCallWatch;
   void Step();
   bool NextLine(std::string &line);
   void Run(const std::string &line);
@@ -70,6 +74,9 @@ class CEventScript {
   int lineNo_ = 0;
   std::string pending_;
   bool hasPending_ = false;
+  // The running call; the script waits for its report.
+  std::shared_ptr<CCallWatch> call_;
+  bool waiting_ = false;
 };
 
 }  // namespace KVSHELL
