@@ -47,10 +47,5 @@ void CKvMenuObserver::OnColorModeChange(const KEEL::HOOPSDATACOLOR::StColorModeI
   KVREACT::ShowColorMode(m_pKeelData, m_vecColorModeCmds, KVREACT::ColorModeOf(info.nMode, info.bFlag));
 }
 
-void CKvMenuObserver::DeleteDisplayCtrlDlg() {
-  // The page is the project manager's observer while it lives.
-  using MOXMANAGERS::MOXCURPROJ::IMoxCurProjectMgr;
-  if (auto *project = KEEL::FRAME::GetManagerAs<IMoxCurProjectMgr>(m_pKeelData, L"MoxCurProjectMgr"))
-    project->Detach(m_pDisplayCtrlDlg);
-  delete m_pDisplayCtrlDlg;
-}
+// The page detaches itself from the subjects still alive.
+void CKvMenuObserver::DeleteDisplayCtrlDlg() { delete m_pDisplayCtrlDlg; }

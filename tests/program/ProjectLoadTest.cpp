@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "DisplayControlDlg.h"
@@ -293,6 +294,20 @@ TEST_F(ProjectLoadTest, TheProgramsObserverReactsToItsSubjects) {
   EXPECT_TRUE(panes->GetLeftPane()->IsWindowVisible());
   EXPECT_EQ(tabs->GetTabNum(), 1);
   EXPECT_EQ(project->GetObservers(5).size(), attached + 1);
+}
+
+// The page belongs to the observer that made it and goes with it.
+TEST_F(ProjectLoadTest, AnObserverDeletesItsPageWhichLeavesTheProjectsObservers) {
+  auto *project = GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(data, L"MoxCurProjectMgr");
+  for (auto *o : project->GetObservers(5)) project->Detach(o);
+  auto observer = std::make_unique<CKvMenuObserver>(data);
+  project->Attach(observer.get(), 5);
+  EXPECT_TRUE(project->LoadProject(Opened(2, 1)));
+  ASSERT_EQ(project->GetObservers(5).size(), 2u);
+  EXPECT_NE(dynamic_cast<CDisplayControlDlg *>(project->GetObservers(5)[1]), nullptr);
+  project->Detach(observer.get());
+  observer.reset();
+  EXPECT_TRUE(project->GetObservers(5).empty());
 }
 
 }  // namespace
