@@ -112,9 +112,21 @@ IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatus
 
 IMPLEMENT_DYNCREATE(CMsgView, CView)
 
+namespace {
+
+// The messages the view always hands to its view manager's input signals.
+bool IsViewInput(UINT message) {
+  return (message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL) || message == WM_KEYDOWN || message == WM_KEYUP ||
+         message == WM_PAINT || message == WM_SIZE;
+}
+
+}  // namespace
+
 BOOL CMsgView::PreTranslateMessage(MSG *msg) {
   KEEL::MFC::CMFCViewMgr *view = KEEL::MFC::CMFCViewMgr::FromView(this);
-  return view && msg && msg->hwnd == m_hWnd && view->FirePreTranslateMessage(msg) ? TRUE : FALSE;
+  if (!view || !msg || msg->hwnd != m_hWnd) return FALSE;
+  const bool eaten = view->FirePreTranslateMessage(msg) != 0;
+  return eaten && !IsViewInput(msg->message) ? TRUE : FALSE;
 }
 
 LRESULT CMsgView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -86,9 +86,10 @@ class IStatusBarMgr {
 };
 IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name);
 
-/// The view of a tab page: it hands its mouse, wheel, key, paint and size
-/// messages, and every message before it is handled, to the view manager
-/// that serves it (KEEL::MFC::CMFCViewMgr::FromView).
+/// The view of a tab page: it hands every message before it is handled,
+/// and then its mouse, wheel, key, paint and size messages, to the view
+/// manager that serves it (KEEL::MFC::CMFCViewMgr::FromView). A message
+/// eaten before handling is dropped, unless it is one of those inputs.
 class CMsgView : public CView {
   DECLARE_DYNCREATE(CMsgView)
 
