@@ -1,6 +1,5 @@
 #include "InitCmd.h"
 
-#include <map>
 #include <set>
 
 #include "KvDimMarkCmd.h"
@@ -30,6 +29,15 @@ const wchar_t kDeleteDimMarkText[] = L"删除标注(S)";
 const wchar_t *const kDimMarkCmds[] = {L"AppCmd_DISTANCE", L"AppCmd_DUIQI", L"AppCmd_XIANXING"};
 // Commands during which marks are not deleted.
 const wchar_t *const kBlockingCmds[] = {L"AppCmd_CompFilter", L"AppCmd_CompHide"};
+
+// The walk module, looked up for each message.
+EventMgr::IWalkModuleMgr *Walk(KEEL::FRAME::IKeelData *data) {
+  return GetManagerAs<EventMgr::IWalkModuleMgr>(data, L"APP_WALK_MODULE_MGR");
+}
+
+KEEL::CMD::ICmdMgr *CmdMgr(KEEL::FRAME::IKeelData *data) {
+  return GetManagerAs<KEEL::CMD::ICmdMgr>(data, L"AppCommandMgr");
+}
 
 }  // namespace
 
@@ -77,18 +85,6 @@ KEEL::HOOPS::IHoopsOperator *CInitCmd::GetHoopsOperator() {
   auto *base = GetManagerAs<KEEL::HOOPS::IHoopsBaseMgr>(m_pKeelData, L"AppHoopsBaseMgr");
   return base ? base->GetOperator(L"AppHoopsOperator") : nullptr;
 }
-
-namespace {
-
-EventMgr::IWalkModuleMgr *Walk(KEEL::FRAME::IKeelData *data) {
-  return GetManagerAs<EventMgr::IWalkModuleMgr>(data, L"APP_WALK_MODULE_MGR");
-}
-
-KEEL::CMD::ICmdMgr *CmdMgr(KEEL::FRAME::IKeelData *data) {
-  return GetManagerAs<KEEL::CMD::ICmdMgr>(data, L"AppCommandMgr");
-}
-
-}  // namespace
 
 void CInitCmd::OnLButtonDown(UINT flags, CPoint point) {
   if (auto *op = GetHoopsOperator()) op->OnMouseEvent(kLeftDown, flags, point.x, point.y);
