@@ -17,8 +17,9 @@ namespace {
 // Engines given back are kept mapped, up to a bound, and handed out again:
 // a new engine then costs neither a mapping nor page faults, and munmap
 // (which interrupts every thread of the process) happens only beyond the
-// bound. Under AddressSanitizer every engine is unmapped, so that a use
-// after destruction faults.
+// bound. Under AddressSanitizer engines live on the checked heap instead,
+// so that a use after destruction is reported and what the engines kept
+// for reuse hold is seen by the leak check.
 class EnginePages {
  public:
   static EnginePages &Instance() {
@@ -27,6 +28,9 @@ class EnginePages {
   }
 
   void *Take(std::size_t size) {
+#if defined(__SANITIZE_ADDRESS__)
+    return ::operator new(size);
+#endif
     {
       std::lock_guard<std::mutex> lock(mutex_);
       for (std::size_t i = count_; i-- > 0;)
@@ -42,7 +46,10 @@ class EnginePages {
   }
 
   void Give(void *p, std::size_t size) noexcept {
-#if !defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__)
+    ::operator delete(p);
+    return;
+#else
     {
       std::lock_guard<std::mutex> lock(mutex_);
       if (count_ < kKept) {
@@ -69,9 +76,39 @@ class EnginePages {
 
 KvProxyBase::KvProxyBase(soap_mode imode, soap_mode omode, const Namespace *table,
                          const char *defaultEndpoint)
-    : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint) {
+    : soap(imode, omode), table_(table), defaultEndpoint_(defaultEndpoint), madeIMode_(imode), madeOMode_(omode) {
   InitEngine(imode, omode);
   SetReplyLimits(kDefaultMaxReplyBytes, kDefaultMaxValueBytes);
+  KeepSettings();
+}
+
+void KvProxyBase::KeepSettings() {
+#define KV_KEEP(field) settings_.field = this->field;
+  KV_ENGINE_SETTINGS(KV_KEEP)
+#undef KV_KEEP
+}
+
+bool KvProxyBase::Renew() {
+  soap_destroy(this);
+  soap_end(this);
+  // An open connection or TLS state would carry over to the next call.
+  if (soap_valid_socket(socket) || soap_valid_socket(master) || bio || ssl || ctx || session) return false;
+  soap_free_cookies(this);
+  // Drops the namespace bindings of the last reply (and the SOAP version it
+  // switched to).
+  soap_set_namespaces(this, table_);
+#define KV_RESTORE(field) this->field = settings_.field;
+  KV_ENGINE_SETTINGS(KV_RESTORE)
+#undef KV_RESTORE
+  std::memset(endpoint, 0, sizeof endpoint);
+  std::memset(path, 0, sizeof path);
+  std::memset(host, 0, sizeof host);
+  std::memset(session_host, 0, sizeof session_host);
+  std::memset(ip6, 0, sizeof ip6);
+  std::memset(&peer, 0, sizeof peer);
+  std::memset(limitText_, 0, sizeof limitText_);
+  soap_endpoint = nullptr;
+  return true;
 }
 
 void KvProxyBase::SetReplyLimits(ULONG64 maxReplyBytes, long maxValueBytes) {

@@ -47,6 +47,15 @@ class KvProxyBase : public soap {
   virtual void soap_stream_fault(std::ostream &os);
   virtual char *soap_sprint_fault(char *buf, size_t len);
 
+  /// Makes the engine equal to a new one of its class for the next call:
+  /// frees what earlier calls left and restores every setting a call or
+  /// its caller can change. False when it cannot (a socket still open);
+  /// the engine must then be destroyed.
+  bool Renew();
+  /// The modes the engine was made with.
+  soap_mode MadeIMode() const { return madeIMode_; }
+  soap_mode MadeOMode() const { return madeOMode_; }
+
   const char *DefaultEndpoint() const { return defaultEndpoint_; }
   /// The largest reply, in bytes after decompression, and the longest one
   /// value (text or binary data) in bytes; 0 means no limit. A reply over
@@ -85,10 +94,49 @@ class KvProxyBase : public soap {
   int StartTextFilter();
   int ReplyDone(int result);
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
+  void KeepSettings();
 
  private:
   const Namespace *table_;
   const char *defaultEndpoint_;
+  soap_mode madeIMode_;
+  soap_mode madeOMode_;
+  // Every field of the engine that holds a setting, a call's result or a
+  // call's counters, as opposed to its buffers and its own allocations.
+#define KV_ENGINE_SETTINGS(X)                                                                              \
+  X(state) X(version) X(mode) X(imode) X(omode) X(float_format) X(double_format) X(long_double_format)      \
+  X(dime_id_format) X(recv_maxlength) X(recv_timeout) X(send_timeout) X(transfer_timeout)                  \
+  X(connect_timeout) X(accept_timeout) X(socket_flags) X(connect_flags) X(connect_retry) X(bind_flags)      \
+  X(bind_inet6) X(bind_v6only) X(accept_flags) X(sndbuf) X(rcvbuf) X(linger_time) X(maxlevel) X(maxlength) \
+  X(maxoccurs) X(http_version) X(http_content) X(http_extra_header) X(encodingStyle) X(actor) X(lang)       \
+  X(namespaces) X(header) X(fault) X(user) X(plugins) X(bearer) X(userid) X(passwd) X(authrealm)           \
+  X(ntlm_challenge) X(ntlm_auth) X(fpost) X(fget) X(fput) X(fpatch) X(fdel) X(fopt) X(fhead) X(fform)       \
+  X(fposthdr) X(fresponse) X(fparse) X(fparsehdr) X(fheader) X(fresolve) X(fconnect) X(fdisconnect)        \
+  X(fclosesocket) X(fshutdownsocket) X(fopen) X(faccept) X(fclose) X(fsend) X(frecv) X(fpoll) X(fseterror)  \
+  X(fencoding) X(fignore) X(fserveloop) X(fplugin) X(fsvalidate) X(fwvalidate) X(feltbegin) X(feltendin)    \
+  X(feltbegout) X(feltendout) X(fprepareinitsend) X(fprepareinitrecv) X(fpreparesend) X(fpreparerecv)      \
+  X(fpreparefinalsend) X(fpreparefinalrecv) X(recverror) X(ffiltersend) X(ffilterrecv) X(fdimereadopen)   \
+  X(fdimewriteopen) X(fdimereadclose) X(fdimewriteclose) X(fdimeread) X(fdimewrite) X(fmimereadopen)      \
+  X(fmimewriteopen) X(fmimereadclose) X(fmimewriteclose) X(fmimeread) X(fmimewrite) X(os) X(is) X(sendfd)  \
+  X(recvfd) X(fsslauth) X(fsslverify) X(dhfile) X(randfile) X(ssl_flags) X(keyfile) X(keyid) X(password)   \
+  X(cafile) X(capath) X(crlfile) X(session_port) X(action) X(prolog) X(ip) X(port) X(override_host)        \
+  X(override_port) X(keep_alive) X(tcp_keep_alive) X(tcp_keep_idle) X(tcp_keep_intvl) X(tcp_keep_cnt)      \
+  X(max_keep_alive) X(proxy_http_version) X(proxy_host) X(proxy_port) X(proxy_userid) X(proxy_passwd)      \
+  X(proxy_from) X(origin) X(cors_origin) X(cors_allow) X(cors_method) X(cors_header) X(cors_methods)       \
+  X(cors_headers) X(x_frame_options) X(status) X(error) X(errmode) X(errnum) X(wsuid) X(c14nexclude)       \
+  X(c14ninclude) X(cookie_domain) X(cookie_path) X(cookie_max) X(ipv6_multicast_if) X(ipv4_multicast_if)   \
+  X(ipv4_multicast_ttl) X(client_addr) X(client_addr_ipv6) X(client_port) X(client_interface) X(peerlen)   \
+  X(z_dict) X(z_dict_len) X(z_level) X(z_ratio_in) X(z_ratio_out) X(zlib_state) X(zlib_in) X(zlib_out)      \
+  X(bufidx) X(buflen) X(ahead) X(cdata) X(body) X(level) X(start) X(count) X(length) X(position) X(other)   \
+  X(root) X(encoding) X(mustUnderstand) X(null) X(ns) X(part) X(event) X(peeked) X(evlev) X(alloced)        \
+  X(chunksize) X(chunkbuflen)
+#define KV_ENGINE_SETTING_MEMBER(field) decltype(soap::field) field;
+  struct Settings {
+    KV_ENGINE_SETTINGS(KV_ENGINE_SETTING_MEMBER)
+  };
+#undef KV_ENGINE_SETTING_MEMBER
+  // The settings as made, restored by Renew.
+  Settings settings_;
   HttpFrame frame_;
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;

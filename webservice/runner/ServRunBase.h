@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ProxyPool.h"
 #include "runner/IWebRunner.h"
 #include "runner/RunSteps.h"
 
@@ -13,13 +14,14 @@ namespace KEEL::WEB {
 template <class CIn, class COut, class Proxy, class CServ>
 class CServRunBase : public IWebRunner, public IWebRedirect {
  public:
-  CServRunBase() : proxy(new Proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM)), in(nullptr), out(nullptr) {
+  // The engine comes renewed from the pool, equal to a new one.
+  CServRunBase() : proxy(kv::wire::ProxyPool<Proxy>::Take(SOAP_ENC_MTOM, SOAP_ENC_MTOM)), in(nullptr), out(nullptr) {
     try {
       in = new CIn();
       out = new COut();
     } catch (...) {
       delete in;
-      delete proxy;
+      kv::wire::ProxyPool<Proxy>::Give(proxy);
       throw;
     }
     proxy->imode |= SOAP_C_UTFSTRING;
@@ -29,7 +31,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
   ~CServRunBase() override {
     delete in;
     delete out;
-    delete proxy;
+    kv::wire::ProxyPool<Proxy>::Give(proxy);
   }
 
   CServRunBase(const CServRunBase &) = delete;
