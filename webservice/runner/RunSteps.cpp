@@ -4,7 +4,7 @@
 #include <boost/algorithm/string/predicate.hpp>
 
 #include <cstring>
-#include <sstream>
+#include <cwchar>
 
 #include "KvProxy.h"
 #include "keel/web/HttpUrl.h"
@@ -239,9 +239,10 @@ void ReleaseEngineMemory(struct soap *engine) {
 }
 
 void LogClone(const void *clone) {
-  std::wostringstream text;
-  text << L"服务克隆指针是 " << clone;
-  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, text.str().c_str());
+  // Formatted without a stream: this runs for every request.
+  wchar_t text[64];
+  std::swprintf(text, sizeof text / sizeof text[0], L"服务克隆指针是 %p", clone);
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, text);
 }
 
 void LogCloneRefused(const std::wstring &servName) {
