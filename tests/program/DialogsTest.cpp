@@ -299,6 +299,33 @@ TEST_F(DisplayPageTest, DestroyedPageIsNoLongerTold) {
   Display()->SetFilterState(true);
 }
 
+// The page the program makes on the first load builds its tree in that same
+// load, and stays put when Escape reaches it.
+TEST_F(ShellTest, ProgramsPageBuildsItsTreeOnTheFirstLoad) {
+  ASSERT_TRUE(Start());
+  auto *project = KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(g_pKvCoreData,
+                                                                                        L"MoxCurProjectMgr");
+  ASSERT_NE(project, nullptr);
+  KVOUTSIDE::CAnswers::Instance().Set(L"AppHoopsCtrlMgr", L"ListSegments", L"scene:0;model:1");
+  EXPECT_TRUE(project->LoadProject({2, 7}));
+  CDisplayControlDlg *page = nullptr;
+  for (auto *o : project->GetObservers(5))
+    if (auto *found = dynamic_cast<CDisplayControlDlg *>(o)) page = found;
+  ASSERT_NE(page, nullptr);
+  ASSERT_TRUE(page->IsWindow());
+  ASSERT_NE(page->GetDisplayTree(), nullptr);
+  EXPECT_EQ(page->GetDisplayTree()->GetSegmentName(), L"model");
+  page->GetDlgItem(IDC_BTN_COLLAPSE)->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+  KVUI::PumpPending();
+  EXPECT_FALSE(page->IsEnded());
+  KVOUTSIDE::CAnswers::Instance().Set(L"AppHoopsCtrlMgr", L"ListSegments", L"other:1");
+  EXPECT_TRUE(project->LoadProject({3, 8}));
+  ASSERT_NE(page->GetDisplayTree(), nullptr);
+  EXPECT_EQ(page->GetDisplayTree()->GetSegmentName(), L"other");
+  EXPECT_EQ(Lines(std::wstring(kTree) + L"delete").size(), 1u);
+  app->ExitInstance();
+}
+
 // The start-up tip: names in the given order, the check box's final state,
 // the caption.
 TEST_F(ShellTest, OpenTipListsTheNamesAndReturnsTheCheckBox) {
