@@ -7,14 +7,11 @@
 set -u
 node=$1 state=$2 program=$3 script=$4 expected=$5 code=$6 operation=$7 info=$8 message=$9 count=${10}
 port=$(cat "$state/peer.port") || exit 1
-"$node" -e '
-  const [port, operation, infoCode, message, count] = process.argv.slice(1);
-  const post = (path, body) => fetch(`http://127.0.0.1:${port}${path}`, { method: "POST", body: JSON.stringify(body) })
-    .then((r) => { if (!r.ok) throw new Error(`${path}: ${r.status}`); });
-  post("/control/reset", {})
-    .then(() => post("/control/fault", { operation, infoCode: Number(infoCode), message, count: Number(count) }))
-    .catch((e) => { console.error(e.message); process.exit(1); });
-' "$port" "$operation" "$info" "$message" "$count" || exit 1
+control=$(dirname "$0")/../peer/control.sh
+NODE=$node "$control" "$state" /control/reset || exit 1
+NODE=$node "$control" "$state" /control/fault \
+  "$(printf '{"operation": "%s", "infoCode": %d, "message": "%s", "count": %d}' "$operation" "$info" "$message" "$count")" ||
+  exit 1
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 "$program" --script "$script" "kv\$\$kv-password\$\$127.0.0.1:$port\$\$kv-sync\$\$kv-sync.dat" >"$out" 2>&1
