@@ -3,6 +3,7 @@
 // and the right button, the menus, and Ctrl+F. The view is built as the
 // program builds it: a tab page, its view manager and the view operator.
 #include <functional>
+#include <memory>
 
 #include "InitCmd.h"
 #include "KvCoreData.h"
@@ -451,6 +452,41 @@ TEST_F(InitCmdTest, CtrlAloneOrFAloneChangesNothingButReachesTheWalkModule) {
     EXPECT_EQ(Lines(L"ExPreTranslateMessage|" + std::to_wstring(c.message) + L"|" + std::to_wstring(c.key)).size(),
               1u);
   }
+}
+
+// A resting command that eats every message before the view handles it.
+class EatingRestCmd : public KEEL::CMD::CPushPullMsgCmdObj {
+ public:
+  std::wstring GetName() override { return L"APP_KV_IDLE_CMD"; }
+  int PreTranslateMessage(MSG *) override { return 1; }
+};
+
+// The view's own input is handled even when pre-translation ate it, so the
+// view navigates while the resting command takes the input.
+TEST_F(InitCmdTest, TheViewHandlesItsInputThoughTheRestingCommandEatsIt) {
+  ASSERT_TRUE(cmds->AddCommand(new EatingRestCmd));
+  cmds->SetViewMgr(viewMgr);
+  Post(WM_MBUTTONDOWN, 0, MAKELPARAM(3, 4));
+  Post(WM_KEYUP, VK_ESCAPE, MAKELPARAM(1, 0));
+  EXPECT_EQ(OperatorInput(), (std::vector<std::wstring>{
+                                 L"KEEL::HOOPS::CHoopsOperator|AppHoopsOperator|OnMouseEvent|4|0|3|4",
+                                 L"KEEL::HOOPS::CHoopsOperator|AppHoopsOperator|OnKeyEvent|1|27|1|0"}));
+  cmds->SetViewMgr(nullptr);
+}
+
+// The view hands its input to the latest view manager made for it, and to
+// the earlier one again when that goes.
+TEST_F(InitCmdTest, TheViewFeedsItsLatestViewManager) {
+  auto later = std::make_unique<KEEL::MFC::CMFCViewMgr>(nullptr, view, L"HoopsViewMgr");
+  int moves = 0;
+  later->ConnectMouseMsg(View::MOUSEMOVE, [&](UINT, CPoint) { ++moves; });
+  Post(WM_MOUSEMOVE);
+  EXPECT_EQ(moves, 1);
+  EXPECT_TRUE(Lines(L"ExMouseMove").empty());
+  later.reset();
+  Post(WM_MOUSEMOVE);
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(Lines(L"ExMouseMove"), Only(L"EventMgr::CWalkModuleMgr|APP_WALK_MODULE_MGR|ExMouseMove|0|0|0"));
 }
 
 // With the walk user state on, the right button offers menu 315 when one
