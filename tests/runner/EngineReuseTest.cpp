@@ -83,9 +83,10 @@ class EngineReuseTest : public ::testing::Test {
  protected:
   void SetUp() override { session.defaultAddr = L"127.0.0.1:" + std::to_wstring(server.Port()); }
 
-  std::unique_ptr<ProbeRunner> NewRunner() {
+  std::unique_ptr<ProbeRunner> NewRunner() { return NewRunner(session); }
+  std::unique_ptr<ProbeRunner> NewRunner(RecordingSession &on) {
     std::unique_ptr<ProbeRunner> r(new ProbeRunner());
-    r->SetServSession(&session);
+    r->SetServSession(&on);
     r->SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
     return r;
   }
@@ -166,8 +167,10 @@ TEST_F(EngineReuseTest, RunnersOnSeveralThreadsEachHaveTheirOwnEngine) {
   std::atomic<int> failed{0};
   for (int t = 0; t < 4; ++t)
     threads.emplace_back([&] {
+      RecordingSession own;  // the recording session serves one thread
+      own.defaultAddr = session.defaultAddr;
       for (int i = 0; i < 20; ++i) {
-        std::unique_ptr<ProbeRunner> r = NewRunner();
+        std::unique_ptr<ProbeRunner> r = NewRunner(own);
         r->SetRecvTimeout(5);
         if (!r->RunServ() || r->proxy->recv_timeout != 5) ++failed;
       }
