@@ -62,7 +62,7 @@ class EnginePages {
   }
 
  private:
-  static constexpr std::size_t kKept = 32;  // about 5 MB
+  static constexpr std::size_t kKept = 16;  // about 2.6 MB
   struct Block {
     void *pages;
     std::size_t size;
