@@ -17,6 +17,7 @@
 #include "KvOpenTipCmd.h"
 #include "keel/cmd/CmdObject.h"
 #include "kvwalkproc/KVWalkProc.h"
+#include "kvwalkproc/WalkCmd.h"
 
 extern "C" void GetCommands(std::vector<KEEL::CMD::ICmdObject *> &commands);
 
@@ -126,7 +127,14 @@ TEST(CommandTable, EntriesAlreadyThereStayInFrontAndEveryCallMakesNewObjects) {
 }
 
 TEST_F(CommandTest, TheCommandManagerTakesTheProgramsTable) {
-  EXPECT_EQ(CmdMgr()->GetCommandNames(), kNames);
+  // The table's commands, then those the walk module brings when it is
+  // connected.
+  std::vector<std::wstring> expected = kNames;
+#define KV_WALK_NAME(CLS, NAME, ...) expected.push_back(NAME);
+  KV_WALK_COMMANDS(KV_WALK_NAME)
+  KV_WALK_ENABLE_COMMANDS(KV_WALK_NAME)
+#undef KV_WALK_NAME
+  EXPECT_EQ(CmdMgr()->GetCommandNames(), expected);
   // Every command of the table can be found by its name, and the ribbon
   // ids of the program's files reach the program's own commands.
   EXPECT_EQ(CmdMgr()->GetCmdName(5899), L"APP_EXIT_CMD");

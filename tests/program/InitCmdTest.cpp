@@ -3,10 +3,12 @@
 // and the right button, the menus, and Ctrl+F. The view is built as the
 // program builds it: a tab page, its view manager and the view operator.
 #include <functional>
+#include <memory>
 
 #include "InitCmd.h"
 #include "KvCoreData.h"
 #include "KvDimMarkCmd.h"
+#include "KvIdleCmd.h"
 #include "ShellTestSupport.h"
 #include "keel/KeelOutside.h"
 #include "keel/cmd/CmdMgr.h"
@@ -453,6 +455,41 @@ TEST_F(InitCmdTest, CtrlAloneOrFAloneChangesNothingButReachesTheWalkModule) {
   }
 }
 
+// A resting command that eats every message before the view handles it.
+class EatingRestCmd : public KEEL::CMD::CPushPullMsgCmdObj {
+ public:
+  std::wstring GetName() override { return L"APP_KV_IDLE_CMD"; }
+  int PreTranslateMessage(MSG *) override { return 1; }
+};
+
+// The view's own input is handled even when pre-translation ate it, so the
+// view navigates while the resting command takes the input.
+TEST_F(InitCmdTest, TheViewHandlesItsInputThoughTheRestingCommandEatsIt) {
+  ASSERT_TRUE(cmds->AddCommand(new EatingRestCmd));
+  cmds->SetViewMgr(viewMgr);
+  Post(WM_MBUTTONDOWN, 0, MAKELPARAM(3, 4));
+  Post(WM_KEYUP, VK_ESCAPE, MAKELPARAM(1, 0));
+  EXPECT_EQ(OperatorInput(), (std::vector<std::wstring>{
+                                 L"KEEL::HOOPS::CHoopsOperator|AppHoopsOperator|OnMouseEvent|4|0|3|4",
+                                 L"KEEL::HOOPS::CHoopsOperator|AppHoopsOperator|OnKeyEvent|1|27|1|0"}));
+  cmds->SetViewMgr(nullptr);
+}
+
+// The view hands its input to the latest view manager made for it, and to
+// the earlier one again when that goes.
+TEST_F(InitCmdTest, TheViewFeedsItsLatestViewManager) {
+  auto later = std::make_unique<KEEL::MFC::CMFCViewMgr>(nullptr, view, L"HoopsViewMgr");
+  int moves = 0;
+  later->ConnectMouseMsg(View::MOUSEMOVE, [&](UINT, CPoint) { ++moves; });
+  Post(WM_MOUSEMOVE);
+  EXPECT_EQ(moves, 1);
+  EXPECT_TRUE(Lines(L"ExMouseMove").empty());
+  later.reset();
+  Post(WM_MOUSEMOVE);
+  EXPECT_EQ(moves, 1);
+  EXPECT_EQ(Lines(L"ExMouseMove"), Only(L"EventMgr::CWalkModuleMgr|APP_WALK_MODULE_MGR|ExMouseMove|0|0|0"));
+}
+
 // With the walk user state on, the right button offers menu 315 when one
 // component is selected.
 TEST_F(InitCmdTest, RightButtonOffersTheComponentMenuForOneComponentInWalkState) {
@@ -483,6 +520,43 @@ TEST_F(InitCmdTest, RightButtonOffersTheComponentMenuForOneComponentInWalkState)
     EXPECT_EQ(boxes[0].point, screen);
     KVUI::PumpPending();
     EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), 1u);
+  }
+}
+
+// The view's input reaches this command and, through the command manager,
+// the resting command; each click is answered once, whichever command takes
+// the input.
+TEST_F(InitCmdTest, EachClickIsAnsweredOnceWhetherTheRestingCommandTakesTheInputOrNot) {
+  struct Case {
+    const char *what;
+    const wchar_t *walkState;
+    const wchar_t *running;  // current command, or none (the resting one)
+    size_t menus;
+  } const cases[] = {
+      {"resting, walk state on", L"1", nullptr, 1},
+      {"resting, walk state off", L"0", nullptr, 1},
+      {"another command, walk state on", L"1", L"AppCmd_CompFilter", 1},
+      {"another command, walk state off", L"0", L"AppCmd_CompFilter", 0},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    Rebuild(true);
+    ASSERT_TRUE(cmds->AddCommand(new CKvIdleCmd));
+    cmds->SetViewMgr(viewMgr);
+    if (c.running) Run(c.running);
+    Answer(L"APP_WALK_MODULE_MGR", L"GetCurWalkUserState", c.walkState);
+    Answer(L"AppHoopsOperator", L"GetSelectedComps", L"a:1");
+    for (size_t i = 0; i < c.menus; ++i) responder.ExpectMenu(32772);
+    Click(View::RBUTTONUP, 3, 4);
+    EXPECT_EQ(KVUI::GetShownBoxes().size(), c.menus);
+    KVUI::PumpPending();
+    EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), c.menus);
+    Click(View::LBUTTONDBLCLK, 30, 40);
+    EXPECT_EQ(Lines(L"ShowInfo|30|40|双击构件").size(), 1u);
+    KVOUTSIDE::CJournal::Instance().Clear();
+    Post(WM_COMMAND, 32772);
+    EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), 1u);
+    cmds->SetViewMgr(nullptr);
   }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs kestrova with an event script and checks its transcript: every line
 # of the expected file must appear in the transcript, in that order (lines
-# in between are allowed), and the exit code must match.
+# in between are allowed), the exit code must match, and no line starts
+# with "not reached" (a script prints it where the process must have ended).
 # Usage: check_transcript.sh PROGRAM SCRIPT EXPECTED EXIT_CODE [ARG...]
 set -u
 program=$1 script=$2 expected=$3 code=$4
@@ -17,6 +18,10 @@ if [ "$rc" != "$code" ]; then
 fi
 if ! awk 'NR == FNR { want[n++] = $0; next } i < n && index($0, want[i]) == 1 { i++ }
           END { if (i < n) { print "missing or out of order: " want[i]; exit 1 } }' "$expected" "$out"; then
+  status=1
+fi
+if grep -q '^not reached' "$out"; then
+  echo "the program went on after the process end"
   status=1
 fi
 if [ $status != 0 ]; then

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "keel/cmd/CmdMgr.h"
+#include "kvwalkproc/WalkCmd.h"
+
 int nViewId = 0;
 
 namespace EventMgr {
@@ -14,6 +17,19 @@ std::vector<std::wstring> PointArgs(UINT flags, CPoint point) {
 }  // namespace
 
 CWalkModuleMgr::CWalkModuleMgr(std::wstring name) : CRecordingMgr(L"EventMgr::CWalkModuleMgr", std::move(name)) {}
+
+bool CWalkModuleMgr::ConnectObject() {
+  const bool connected = CRecordingMgr::ConnectObject();
+  auto *commands = dynamic_cast<KEEL::CMD::CCmdMgr *>(KEEL::FRAME::FindManager(L"AppCommandMgr"));
+  if (!commands) return connected;
+  using namespace WalkModule::WalkCmd;
+#define KV_WALK_ADD(CLS, NAME, ...) \
+  if (!commands->GetCommand(NAME)) commands->AddCommand(new CLS());
+  KV_WALK_COMMANDS(KV_WALK_ADD)
+  KV_WALK_ENABLE_COMMANDS(KV_WALK_ADD)
+#undef KV_WALK_ADD
+  return connected;
+}
 
 void CWalkModuleMgr::ConflictExitWalkModule(const std::wstring &cmdName) {
   Record(L"ConflictExitWalkModule", {cmdName});

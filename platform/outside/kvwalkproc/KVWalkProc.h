@@ -46,6 +46,9 @@ class IWalkModuleMgr {
 class CWalkModuleMgr : public IWalkModuleMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CWalkModuleMgr(std::wstring name);
+  /// Hands the walk commands (WalkCmd.h) to "AppCommandMgr", each unless
+  /// a command of its name is there already.
+  bool ConnectObject() override;
   void ConflictExitWalkModule(const std::wstring &cmdName) override;
   void RemoveLastEnterpriseFile() override;
   void RudeCloseCommand() override;
