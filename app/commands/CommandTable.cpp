@@ -1,7 +1,7 @@
 // The program's command table, exported for the command manager, which
 // finds GetCommands in the program with dlsym. Each call appends a fresh
 // set of commands, in table order, after what the vector holds; the caller
-// owns them.
+// owns them. The maker's web-page commands are not in the table.
 #include <new>
 #include <string>
 #include <vector>

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "KvDimMarkCmd.h"
+#include "KvIdleCmd.h"
 #include "keel/KeelOutside.h"
 #include "keel/cmd/CmdMgr.h"
 #include "keel/frame/KeelData.h"
@@ -39,6 +40,20 @@ KEEL::CMD::ICmdMgr *CmdMgr(KEEL::FRAME::IKeelData *data) {
   return GetManagerAs<KEEL::CMD::ICmdMgr>(data, L"AppCommandMgr");
 }
 
+// Notes the view manager whose message is being handled, for the
+// handler's time.
+class InputFrom {
+ public:
+  InputFrom(KEEL::MFC::IMFCViewMgr *&slot, KEEL::MFC::IMFCViewMgr *view) : slot_(slot), saved_(slot) { slot = view; }
+  ~InputFrom() { slot_ = saved_; }
+  InputFrom(const InputFrom &) = delete;
+  InputFrom &operator=(const InputFrom &) = delete;
+
+ private:
+  KEEL::MFC::IMFCViewMgr *&slot_;
+  KEEL::MFC::IMFCViewMgr *saved_;
+};
+
 }  // namespace
 
 CInitCmd::CInitCmd() {}
@@ -65,7 +80,8 @@ void CInitCmd::RegisterViewEvents(KEEL::MFC::IMFCViewMgr *view) {
   };
   for (const auto &row : mouse) {
     const MouseOp op = row.second;
-    m_connections.emplace_back(view->ConnectMouseMsg(row.first, [this, op](UINT flags, CPoint point) {
+    m_connections.emplace_back(view->ConnectMouseMsg(row.first, [this, op, view](UINT flags, CPoint point) {
+      InputFrom from(m_pInputView, view);
       (this->*op)(flags, point);
     }));
   }
@@ -75,7 +91,10 @@ void CInitCmd::RegisterViewEvents(KEEL::MFC::IMFCViewMgr *view) {
       View::KEYDOWN, [this](UINT key, UINT repeat, UINT flags) { OnKeyDown(key, repeat, flags); }));
   m_connections.emplace_back(view->ConnectKeyMsg(
       View::KEYUP, [this](UINT key, UINT repeat, UINT flags) { OnKeyUp(key, repeat, flags); }));
-  m_connections.emplace_back(view->ConnectPreTranslateMessage([this](MSG *msg) { return PreTranslateMessage(msg); }));
+  m_connections.emplace_back(view->ConnectPreTranslateMessage([this, view](MSG *msg) {
+    InputFrom from(m_pInputView, view);
+    return PreTranslateMessage(msg);
+  }));
   m_connections.emplace_back(view->ConnectPaintMsg([this](CWnd *wnd) { FitView(wnd); }));
   m_connections.emplace_back(view->ConnectSizeMsg(
       [this](CWnd *wnd, UINT type, int cx, int cy) { OnWalkEvent(wnd, type, cx, cy); }));
@@ -98,7 +117,7 @@ void CInitCmd::OnLButtonUp(UINT flags, CPoint point) {
 
 void CInitCmd::OnLButtonDblClk(UINT flags, CPoint point) {
   if (auto *op = GetHoopsOperator()) op->OnMouseEvent(kLeftDblClk, flags, point.x, point.y);
-  ShowCompInfo(point, L"双击构件");
+  if (!IdleCmdTakesInput()) ShowCompInfo(point, L"双击构件");
 }
 
 void CInitCmd::OnRButtonDown(UINT, CPoint) {}
@@ -109,7 +128,7 @@ void CInitCmd::OnRButtonUp(UINT flags, CPoint point) {
   auto *walk = Walk(m_pKeelData);
   if (!walk) return;
   walk->ExRButtonUp(flags, point);
-  if (walk->GetCurWalkUserState()) ShowCompMenu(point);
+  if (walk->GetCurWalkUserState() && !IdleCmdTakesInput()) ShowCompMenu(point);
 }
 
 void CInitCmd::OnRButtonDblClk(UINT, CPoint) {}
@@ -156,10 +175,11 @@ int CInitCmd::PreTranslateMessage(MSG *msg) {
   if (msg->message == WM_KEYDOWN && GetAsyncKeyState(VK_CONTROL) != 0 && msg->wParam == 'F') {
     ToggleClashFullScreen();
   } else if (msg->message == WM_COMMAND) {
-    if (msg->wParam == kCompInfoItem)
-      ShowCompInfo(CPoint(0, 0), L"右键查看信息");
-    else if (msg->wParam == kDeleteDimMarkItem)
+    if (msg->wParam == kCompInfoItem) {
+      if (!IdleCmdTakesInput()) ShowCompInfo(CPoint(0, 0), L"右键查看信息");
+    } else if (msg->wParam == kDeleteDimMarkItem) {
       ShowDimMarkMenu(CPoint(0, 0), true);
+    }
   }
   if (auto *walk = Walk(m_pKeelData)) walk->ExPreTranslateMessage(msg);
   return 0;
@@ -293,4 +313,9 @@ void CInitCmd::ShowCompInfo(CPoint point, const wchar_t *caption) {
   auto *cmds = CmdMgr(m_pKeelData);
   auto *info = cmds ? dynamic_cast<CCompInfoCmd *>(cmds->GetCommand(L"AppCmd_CompInfo")) : nullptr;
   if (info) info->ShowInfo(point, caption);
+}
+
+bool CInitCmd::IdleCmdTakesInput() {
+  auto *cmds = GetManagerAs<KEEL::CMD::CCmdMgr>(m_pKeelData, L"AppCommandMgr");
+  return cmds && dynamic_cast<CKvIdleCmd *>(cmds->GetInputCommand(m_pInputView));
 }

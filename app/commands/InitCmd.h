@@ -5,7 +5,10 @@
 // and the walk module "APP_WALK_MODULE_MGR" and adds the program's own
 // reactions: the points of the active dimension-mark command, Delete and
 // Escape for dimension marks, the right-click menus, the component
-// information item and Ctrl+F for the clash results' full screen.
+// information item and Ctrl+F for the clash results' full screen. While
+// the resting command "APP_KV_IDLE_CMD" takes the view's input, the
+// component information (double click, item 32772) and menu 315 are left
+// to it, so each click is answered once.
 //
 // Threads: every operation runs on the user-interface thread, inside the
 // view's message handling.
@@ -88,7 +91,13 @@ class CInitCmd : public KEEL::CMD::CInitCmdObj, public MODKIT::MFC::IMDITabPageO
   /// The three dimension-mark commands in order (null where one is
   /// missing); empty without the command manager.
   std::vector<CKvDimMarkCmd *> GetDimMarkCmds();
+  /// Whether the resting command "APP_KV_IDLE_CMD" takes the same message
+  /// of the view: it shows the component's information and menu 315
+  /// itself then.
+  bool IdleCmdTakesInput();
 
   bool m_bFullScreen = false;
+  /// The view manager whose message is being handled, or null.
+  KEEL::MFC::IMFCViewMgr *m_pInputView = nullptr;
   std::vector<boost::signals2::scoped_connection> m_connections;
 };

@@ -201,7 +201,9 @@ TEST_F(CmdMgrTest, ViewInputGoesToTheCurrentCommandElseToTheRestingOne) {
   log.clear();
 
   view->FireMouseMsg(KEEL::MFC::IMFCViewMgr::LBUTTONDOWN, 1, CPoint(3, 4));
+  EXPECT_EQ(mgr.GetInputCommand(view.get()), mgr.GetCommand(L"APP_KV_IDLE_CMD"));
   ASSERT_TRUE(Run(L"WALK"));
+  EXPECT_EQ(mgr.GetInputCommand(view.get()), mgr.GetCommand(L"WALK"));
   view->FireMouseMsg(KEEL::MFC::IMFCViewMgr::LBUTTONDOWN, 2, CPoint(5, 6));
   view->FireKeyMsg(KEEL::MFC::IMFCViewMgr::KEYUP, 0x1B, 1, 0);
   EXPECT_EQ(view->FireMouseWheel(0, 120, CPoint()), 1);
@@ -222,7 +224,12 @@ TEST_F(CmdMgrTest, ViewInputGoesToTheCurrentCommandElseToTheRestingOne) {
   mgr.SetViewMgr(next.get());
   next->FireMouseMsg(KEEL::MFC::IMFCViewMgr::LBUTTONDOWN, 0, CPoint(1, 1));
   EXPECT_EQ(log, std::vector<std::wstring>{L"APP_KV_IDLE_CMD OnLButtonDown 0 1,1"});
+  // Only the manager's view has an input command.
+  KEEL::MFC::CMFCViewMgr other(nullptr, nullptr, L"HoopsViewMgr");
+  EXPECT_EQ(mgr.GetInputCommand(&other), nullptr);
+  EXPECT_EQ(mgr.GetInputCommand(nullptr), nullptr);
   mgr.SetViewMgr(nullptr);
+  EXPECT_EQ(mgr.GetInputCommand(next.get()), nullptr);
   next->FireMouseMsg(KEEL::MFC::IMFCViewMgr::LBUTTONDOWN, 0, CPoint(1, 1));
   EXPECT_EQ(log.size(), 1u);
 }

@@ -8,6 +8,7 @@
 #include "InitCmd.h"
 #include "KvCoreData.h"
 #include "KvDimMarkCmd.h"
+#include "KvIdleCmd.h"
 #include "ShellTestSupport.h"
 #include "keel/KeelOutside.h"
 #include "keel/cmd/CmdMgr.h"
@@ -519,6 +520,43 @@ TEST_F(InitCmdTest, RightButtonOffersTheComponentMenuForOneComponentInWalkState)
     EXPECT_EQ(boxes[0].point, screen);
     KVUI::PumpPending();
     EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), 1u);
+  }
+}
+
+// The view's input reaches this command and, through the command manager,
+// the resting command; each click is answered once, whichever command takes
+// the input.
+TEST_F(InitCmdTest, EachClickIsAnsweredOnceWhetherTheRestingCommandTakesTheInputOrNot) {
+  struct Case {
+    const char *what;
+    const wchar_t *walkState;
+    const wchar_t *running;  // current command, or none (the resting one)
+    size_t menus;
+  } const cases[] = {
+      {"resting, walk state on", L"1", nullptr, 1},
+      {"resting, walk state off", L"0", nullptr, 1},
+      {"another command, walk state on", L"1", L"AppCmd_CompFilter", 1},
+      {"another command, walk state off", L"0", L"AppCmd_CompFilter", 0},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    Rebuild(true);
+    ASSERT_TRUE(cmds->AddCommand(new CKvIdleCmd));
+    cmds->SetViewMgr(viewMgr);
+    if (c.running) Run(c.running);
+    Answer(L"APP_WALK_MODULE_MGR", L"GetCurWalkUserState", c.walkState);
+    Answer(L"AppHoopsOperator", L"GetSelectedComps", L"a:1");
+    for (size_t i = 0; i < c.menus; ++i) responder.ExpectMenu(32772);
+    Click(View::RBUTTONUP, 3, 4);
+    EXPECT_EQ(KVUI::GetShownBoxes().size(), c.menus);
+    KVUI::PumpPending();
+    EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), c.menus);
+    Click(View::LBUTTONDBLCLK, 30, 40);
+    EXPECT_EQ(Lines(L"ShowInfo|30|40|双击构件").size(), 1u);
+    KVOUTSIDE::CJournal::Instance().Clear();
+    Post(WM_COMMAND, 32772);
+    EXPECT_EQ(Lines(L"ShowInfo|0|0|右键查看信息").size(), 1u);
+    cmds->SetViewMgr(nullptr);
   }
 }
 

@@ -113,6 +113,12 @@ TEST_F(MainFrameTest, CommandRangeIsFrom5899To8899) {
     Frame()->SendMessage(WM_COMMAND, c.id);
     KVUI::PumpPending();
     EXPECT_EQ(Find(L"ConflictExitWalkModule") >= 0, c.handled);
+    // The update range: inside it the frame never disables an element for
+    // lack of a handler; outside it the element goes by its command handler.
+    CCmdUI ui;
+    ui.m_nID = c.id;
+    EXPECT_EQ(ui.DoUpdate(Frame(), TRUE) != FALSE, c.handled);
+    EXPECT_EQ(ui.GetEnableCall(), c.handled ? std::optional<bool>() : std::optional<bool>(false));
   }
   KVOUTSIDE::CJournal::Instance().Clear();
   Frame()->SendMessage(WM_COMMAND, 5900);
@@ -134,6 +140,21 @@ TEST_F(MainFrameTest, CopyDataStartsPollingFor7008Only) {
     EXPECT_EQ(Frame()->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), TRUE);
     EXPECT_GE(Find(L"MoxProjDataProcMgr|OnCopyData"), 0);
     EXPECT_EQ(Find(L"MoxProcessPolling|StartPolling|7008") >= 0, c.polls);
+  }
+}
+
+TEST_F(MainFrameTest, SizeAndPrivateMessagesNeedTheFramework) {
+  for (const bool withFramework : {true, false}) {
+    SCOPED_TRACE(withFramework ? "framework set" : "no framework");
+    CKvCoreFramework *framework = Frame()->m_pFramework;
+    if (!withFramework) Frame()->m_pFramework = nullptr;
+    KVOUTSIDE::CJournal::Instance().Clear();
+    Frame()->SendMessage(WM_SIZE, SIZE_RESTORED, 0);
+    EXPECT_EQ(Frame()->SendMessage(WM_KV_TRANSHOLE, 0, 42), 0);
+    EXPECT_EQ(Frame()->SendMessage(WM_KV_COMMUNICATE, 0, 42), 0);
+    Frame()->m_pFramework = framework;
+    EXPECT_EQ(Lines(L"Mox_StartView_Mgr|OnResize").size(), withFramework ? 1u : 0u);
+    EXPECT_EQ(Lines(L"APP_TRANS_HOLE_MGR|OnTransHoleMsg|42").size(), withFramework ? 1u : 0u);
   }
 }
 

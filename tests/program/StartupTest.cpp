@@ -160,7 +160,29 @@ TEST_F(ShellTest, LoginFaultEndsStartBeforeAnyWindow) {
   EXPECT_FALSE(Frame()->IsWindow());
   EXPECT_NE(app->m_pFramework, nullptr);
   EXPECT_EQ(Find(L"SetKeelData"), -1);
+  KVOUTSIDE::CJournal::Instance().Clear();
   EXPECT_EQ(app->ExitInstance(), 0);
+  // The framework on which only the login set-up ran is shut down too.
+  EXPECT_GE(Find(L"|ReleaseObject"), 0);
+}
+
+// Without a command manager nobody can log in: the start ends before any
+// window, and ExitInstance still releases the managers.
+TEST_F(ShellTest, MissingCommandManagerEndsStart) {
+  KVOUTSIDE::CJournal::Instance().SetSink([this](const KVOUTSIDE::JournalEntry &entry) {
+    if (entry.Line().find(L"StartFromShell") != std::wstring::npos)
+      app->m_pFramework->GetCoreData()->RemoveManager(L"AppCommandMgr");
+  });
+  const BOOL started = Start();
+  KVOUTSIDE::CJournal::Instance().SetSink(nullptr);
+  EXPECT_FALSE(started);
+  EXPECT_TRUE(g_loginTexts.empty());
+  ASSERT_NE(Frame(), nullptr);
+  EXPECT_FALSE(Frame()->IsWindow());
+  EXPECT_EQ(Find(L"SetKeelData"), -1);
+  KVOUTSIDE::CJournal::Instance().Clear();
+  EXPECT_EQ(app->ExitInstance(), 0);
+  EXPECT_GE(Find(L"|ReleaseObject"), 0);
 }
 
 TEST_F(ShellTest, TipFollowsTheStoredSetting) {

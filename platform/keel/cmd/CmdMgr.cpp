@@ -164,6 +164,7 @@ void CCmdMgr::ReleaseObject() {
   KVUI::AssertUiThread("CCmdMgr::ReleaseObject");
   if (current_) StopCommand(std::wstring());
   viewConnections_.clear();
+  view_ = nullptr;
 }
 
 ICmdObject *CCmdMgr::InputTarget() {
@@ -191,6 +192,7 @@ void CCmdMgr::Route(const char *what, Fn fn) {
 void CCmdMgr::SetViewMgr(KEEL::MFC::IMFCViewMgr *view) {
   KVUI::AssertUiThread("CCmdMgr::SetViewMgr");
   viewConnections_.clear();
+  view_ = view;
   if (!view) return;
   using View = KEEL::MFC::IMFCViewMgr;
   using MouseOp = void (ICmdObject::*)(UINT, CPoint);
@@ -282,6 +284,10 @@ bool CCmdMgr::LoadCmdIds(const std::wstring &file) {
 void CCmdMgr::SetRestingCommand(const std::wstring &name) { resting_ = name; }
 
 ICmdObject *CCmdMgr::GetCurrentCommand() { return current_; }
+
+ICmdObject *CCmdMgr::GetInputCommand(const KEEL::MFC::IMFCViewMgr *view) {
+  return view && view == view_ ? InputTarget() : nullptr;
+}
 
 std::vector<std::wstring> CCmdMgr::GetCommandNames() {
   std::vector<std::wstring> names;

@@ -108,6 +108,9 @@ class CCmdMgr : public KEEL::FRAME::CMgrObject, public ICmdMgr {
   void SetRestingCommand(const std::wstring &name);
   /// The current command, or null.
   ICmdObject *GetCurrentCommand();
+  /// The command that takes `view`'s input now: the current command, else
+  /// the resting one; null when `view` is not the manager's view.
+  ICmdObject *GetInputCommand(const KEEL::MFC::IMFCViewMgr *view);
   /// The names of the commands, in the order they were taken in.
   std::vector<std::wstring> GetCommandNames();
 
@@ -127,6 +130,7 @@ class CCmdMgr : public KEEL::FRAME::CMgrObject, public ICmdMgr {
   std::set<ICmdObject *> executing_;
   CmdFault lastFault_;
   std::vector<boost::signals2::scoped_connection> viewConnections_;
+  KEEL::MFC::IMFCViewMgr *view_ = nullptr;
 };
 
 }  // namespace KEEL::CMD
