@@ -7,6 +7,8 @@
 #include <mutex>
 #include <thread>
 
+#include "wrench/LogMsg.h"
+
 namespace {
 
 std::mutex g_lock;
@@ -44,6 +46,7 @@ BOOL TerminateProcess(HANDLE process, UINT exitCode) {
     hook(exitCode);
     return TRUE;
   }
+  WRENCH::CLogMsg::Flush();
   std::fflush(nullptr);
   std::_Exit(int(exitCode));
 }

@@ -1,5 +1,6 @@
 #include "LogMsg.h"
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,7 +10,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <condition_variable>
 #include <mutex>
+#include <new>
+#include <thread>
 
 #include "TextConvert.h"
 
@@ -30,6 +34,10 @@ std::string DefaultRoot() {
   return env && *env ? env : ProgramDirectory();
 }
 
+// Entries of level LV_DEBUG and more severe reach the file at once, with
+// every entry before them. Trace entries are collected and written by a
+// flusher thread at most kTraceDelay later, or sooner when kTraceBytes
+// have gathered, so that a busy client pays no write per trace entry.
 class LogFile {
  public:
   static LogFile &Instance() {
@@ -60,16 +68,75 @@ class LogFile {
     std::snprintf(stamp + len, sizeof stamp - len, ".%03ld [%d] ", millis, level);
 
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!file_ && !Open()) return;
-    std::fputs(stamp, file_);
-    std::fwrite(text.data(), 1, text.size(), file_);
-    std::fputc('\n', file_);
-    std::fflush(file_);
+    const bool wasEmpty = pending_.empty();
+    pending_ += stamp;
+    pending_ += text;
+    pending_ += '\n';
+    if (level < LV_TRACE || pending_.size() >= kTraceBytes) {
+      WritePending();
+    } else if (wasEmpty) {
+      if (!flusher_) flusher_ = new std::thread([this] { FlushLoop(); });
+      wake_.notify_one();
+    }
+  }
+
+  void Flush() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    WritePending();
   }
 
  private:
-  LogFile() : root_(DefaultRoot()) {}
-  ~LogFile() { Close(); }
+  static constexpr size_t kTraceBytes = 8192;
+  static constexpr std::chrono::milliseconds kTraceDelay{200};
+
+  LogFile() : root_(DefaultRoot()) {
+    // A forked child starts with no flusher and without the parent's
+    // unwritten entries (the parent writes those).
+    pthread_atfork([] { Instance().mutex_.lock(); }, [] { Instance().mutex_.unlock(); },
+                   [] {
+                     LogFile &log = Instance();
+                     log.pending_.clear();
+                     log.flusher_ = nullptr;
+                     log.stop_ = false;
+                     new (&log.wake_) std::condition_variable();
+                     log.mutex_.unlock();
+                   });
+  }
+
+  ~LogFile() {
+    std::thread *flusher = nullptr;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+      std::swap(flusher, flusher_);
+    }
+    wake_.notify_all();
+    if (flusher) {
+      flusher->join();
+      delete flusher;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    Close();
+  }
+
+  void FlushLoop() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (!stop_) {
+      wake_.wait(lock, [this] { return stop_ || !pending_.empty(); });
+      wake_.wait_for(lock, kTraceDelay, [this] { return stop_ || pending_.empty(); });
+      WritePending();
+    }
+  }
+
+  // Called with mutex_ held.
+  void WritePending() {
+    if (pending_.empty()) return;
+    if (file_ || Open()) {
+      std::fwrite(pending_.data(), 1, pending_.size(), file_);
+      std::fflush(file_);
+    }
+    pending_.clear();
+  }
 
   bool Open() {
     std::string dir = root_ + "/log";
@@ -79,14 +146,20 @@ class LogFile {
     return file_ != nullptr;
   }
 
+  // Called with mutex_ held; what is collected goes to the current file.
   void Close() {
+    WritePending();
     if (file_) std::fclose(file_);
     file_ = nullptr;
   }
 
   std::mutex mutex_;
+  std::condition_variable wake_;
   std::string root_;
+  std::string pending_;
   std::FILE *file_ = nullptr;
+  std::thread *flusher_ = nullptr;
+  bool stop_ = false;
 };
 
 }  // namespace
@@ -125,5 +198,7 @@ void CLogMsg::SetInstallRoot(const std::string &dir) { LogFile::Instance().SetRo
 std::string CLogMsg::GetInstallRoot() { return LogFile::Instance().Root(); }
 
 std::string CLogMsg::GetLogPath() { return GetInstallRoot() + "/log/log.log"; }
+
+void CLogMsg::Flush() { LogFile::Instance().Flush(); }
 
 }  // namespace WRENCH

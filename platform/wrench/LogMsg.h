@@ -1,5 +1,8 @@
 // The client's log: one UTF-8 line per entry in "log/log.log" under the
 // installation root. Safe to call from any thread; entries keep call order.
+// Entries of level LV_DEBUG and more severe are in the file when LogMsg
+// returns; trace entries within a fraction of a second (or with the next
+// more severe entry, Flush, a change of root or the end of the process).
 // An entry is always one line: control characters of the text are written
 // as escapes ("\r", "\n", "\t", "\x1b", "\u0085", ...), and a text longer
 // than kMaxLoggedChars is cut there and says how long it was.
@@ -33,6 +36,8 @@ class CLogMsg {
   /// it closes the current file; the next entry opens the new one.
   static void SetInstallRoot(const std::string &dir);
   static std::string GetInstallRoot();
+  /// Writes the entries not yet in the file.
+  static void Flush();
   /// Full path of the log file under the current root.
   static std::string GetLogPath();
   /// `text` as an entry writes it: control characters escaped, cut.

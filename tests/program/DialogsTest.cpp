@@ -233,6 +233,7 @@ TEST_F(DisplayPageTest, NextLoadReplacesTheTree) {
   EXPECT_EQ(page->GetDisplayTree(), nullptr);
   EXPECT_EQ(page->GetChildren().size(), 3u);
   EXPECT_EQ(page->GetControlProperty().size(), 2u);
+  WRENCH::CLogMsg::Flush();
   std::ifstream log(WRENCH::CLogMsg::GetLogPath());
   std::stringstream text;
   text << log.rdbuf();

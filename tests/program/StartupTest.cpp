@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ShellTestSupport.h"
+#include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 #include "wrench/XMLConfig.h"
@@ -137,6 +138,7 @@ TEST_F(ShellTest, PasswordStaysOutOfJournalAndLog) {
   ASSERT_TRUE(Start({L"user$$Pa55-secret$$127.0.0.1:1$$ev$$f"}));
   app->ExitInstance();
   EXPECT_TRUE(Lines(L"Pa55-secret").empty());
+  WRENCH::CLogMsg::Flush();
   std::ifstream log(root + "/log/log.log");
   std::stringstream text;
   text << log.rdbuf();

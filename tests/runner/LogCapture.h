@@ -15,6 +15,7 @@ class LogCapture {
 
   /// The new lines without their time stamp: "[<level>] <text>".
   std::vector<std::string> Lines() const {
+    WRENCH::CLogMsg::Flush();
     std::ifstream in(WRENCH::CLogMsg::GetLogPath());
     in.seekg(static_cast<std::streamoff>(start_));
     std::vector<std::string> lines;
@@ -27,6 +28,7 @@ class LogCapture {
 
  private:
   static size_t Size() {
+    WRENCH::CLogMsg::Flush();
     std::ifstream in(WRENCH::CLogMsg::GetLogPath(), std::ios::ate);
     return in ? static_cast<size_t>(in.tellg()) : 0;
   }

@@ -1,6 +1,8 @@
 // The platform stand-ins the runner calls: text conversion, the log and
 // the session provider.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -94,6 +96,33 @@ TEST(LogMsg, WritesUtf8LinesWithLevelUnderTheInstallRoot) {
   ASSERT_EQ(lines.size(), 201u);
   for (size_t i = 0; i < 200; ++i) ASSERT_NE(lines[i].find(" [6] 并发"), std::string::npos) << lines[i];
   EXPECT_NE(lines.back().find(" [4] --------------------网络错误--------------------"), std::string::npos);
+}
+
+// Trace entries are collected: they reach the file on their own shortly,
+// at once with a more severe entry, and never twice when the process forks.
+TEST(LogMsg, TraceEntriesReachTheFileOnceWithoutBeingFlushed) {
+  std::string root = ::testing::TempDir() + "kv_log_trace_root";
+  std::string path = root + "/log/log.log";
+  std::remove(path.c_str());
+  WRENCH::CLogMsg::SetInstallRoot(root);
+
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, L"alone");
+  for (int i = 0; i < 3000 && ReadLines(path).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_EQ(ReadLines(path).size(), 1u) << "a trace entry with nothing after it is written by itself";
+
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, L"before fork");
+  pid_t child = fork();
+  if (child == 0) {
+    WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, L"child");
+    std::exit(0);  // static clean-up writes what the child collected
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, L"after fork");
+  std::vector<std::string> lines = ReadLines(path);
+  std::vector<std::string> texts;
+  for (const std::string &line : lines) texts.push_back(line.substr(line.find(" [") + 5));
+  EXPECT_EQ(texts, (std::vector<std::string>{"alone", "child", "before fork", "after fork"}));
 }
 
 // Whatever a text holds, its entry is one line that shows every character.
