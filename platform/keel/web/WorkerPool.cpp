@@ -27,14 +27,18 @@ void CWorkerPool::Post(std::function<void()> task) {
 void CWorkerPool::Work() {
   for (;;) {
     std::function<void()> task;
+    bool wake = false;
     {
       std::unique_lock<std::mutex> lock(mutex_);
       ready_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
       if (tasks_.empty()) return;
       task = std::move(tasks_.front());
       tasks_.pop_front();
+      // Waiting posters are woken once the queue is down to half, not at
+      // every task taken, so that each wakes to post many.
+      wake = maxQueued_ && tasks_.size() == maxQueued_ / 2;
     }
-    room_.notify_one();
+    if (wake) room_.notify_all();
     task();
   }
 }
