@@ -3,6 +3,15 @@
 #include "HttpStatus.h"
 
 #include <sys/mman.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <cstring>
@@ -135,6 +144,103 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   soap_set_namespaces(this, table_);
   UseWireTypeNames(this);
   frame_.Attach(this);
+  send_ = fsend;
+  fsend = &SendNow;
+  open_ = fopen;
+  fopen = &OpenNow;
+}
+
+namespace {
+
+timeval TimeoutValue(int timeout) {
+  long long us = timeout > 0 ? 1000000LL * timeout : -static_cast<long long>(timeout);
+  return timeval{static_cast<time_t>(us / 1000000), static_cast<suseconds_t>(us % 1000000)};
+}
+
+// Sets what the runtime sets on a client socket before it connects; false
+// when a setting fails (the runtime's connect then reports it).
+bool SetClientOptions(struct soap *engine, int sk) {
+  const int on = 1;
+  if (engine->sndbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_SNDBUF, &engine->sndbuf, sizeof(int))) return false;
+  if (engine->rcvbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_RCVBUF, &engine->rcvbuf, sizeof(int))) return false;
+  if (setsockopt(sk, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on)) return false;
+  const timeval bound = TimeoutValue(engine->connect_timeout);
+  return setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound) == 0;
+}
+
+}  // namespace
+
+SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, const char *host, int port) {
+  auto *proxy = static_cast<KvProxyBase *>(engine);
+  const bool plain = engine->connect_timeout != 0 && !soap_valid_socket(engine->socket) && !engine->proxy_host &&
+                     !(endpoint && soap_tag_cmp(endpoint, "https:*") == 0) &&
+                     !((engine->imode | engine->omode) & (SOAP_IO_UDP | SOAP_IO_KEEPALIVE)) && !engine->connect_flags &&
+                     !engine->client_addr && !engine->client_addr_ipv6 && engine->client_port < 0 &&
+                     !engine->client_interface && !engine->tcp_keep_alive && host && *host;
+  if (!plain) return proxy->open_(engine, endpoint, host, port);
+
+  addrinfo hints{};
+  hints.ai_family = PF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo *found = nullptr;
+  char service[16];
+  std::snprintf(service, sizeof service, "%d", port);
+  if (getaddrinfo(host, service, &hints, &found) != 0 || !found) {
+    if (found) freeaddrinfo(found);
+    return proxy->open_(engine, endpoint, host, port);
+  }
+  int err = 0;
+  for (addrinfo *at = found; at; at = at->ai_next) {
+    int sk = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
+    if (sk < 0 || !SetClientOptions(engine, sk)) {
+      err = -1;
+      if (sk >= 0) ::close(sk);
+      break;
+    }
+    if (::connect(sk, at->ai_addr, at->ai_addrlen) == 0) {
+      freeaddrinfo(found);
+      // As the runtime leaves a connected socket: non-blocking when the
+      // engine has send or receive time-outs (then it waits by select).
+      if (engine->recv_timeout || engine->send_timeout) {
+        ::fcntl(sk, F_SETFL, O_RDWR | O_NONBLOCK);
+      } else {
+        const timeval none{};
+        setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &none, sizeof none);
+      }
+      engine->peerlen = 0;
+      engine->imode &= ~SOAP_ENC_SSL;
+      engine->omode &= ~SOAP_ENC_SSL;
+      engine->errnum = 0;
+      return sk;
+    }
+    err = errno;
+    ::close(sk);
+    if (err != ECONNREFUSED) break;
+  }
+  freeaddrinfo(found);
+  if (err == EINPROGRESS || err == EAGAIN) {
+    // Timed out: the runtime's connect reports it, with no wait of its own.
+    const int saved = engine->connect_timeout;
+    engine->connect_timeout = -1;
+    SOAP_SOCKET sk = proxy->open_(engine, endpoint, host, port);
+    engine->connect_timeout = saved;
+    return sk;
+  }
+  return proxy->open_(engine, endpoint, host, port);
+}
+
+int KvProxyBase::SendNow(struct soap *engine, const char *data, size_t size) {
+  auto *proxy = static_cast<KvProxyBase *>(engine);
+  if (soap_valid_socket(engine->socket) && !engine->ssl && !engine->os && !(engine->omode & SOAP_IO_UDP)) {
+    while (size > 0) {
+      ssize_t sent = ::send(engine->socket, data, size, engine->socket_flags | MSG_DONTWAIT | MSG_NOSIGNAL);
+      if (sent <= 0) break;
+      data += sent;
+      size -= static_cast<size_t>(sent);
+    }
+    if (size == 0) return SOAP_OK;
+  }
+  return proxy->send_(engine, data, size);
 }
 
 HttpFrame &FrameOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->frame_; }

@@ -92,6 +92,14 @@ class KvProxyBase : public soap {
   int ClassifyFault(int result);
   // The reply's XML text passes through textFilter_ (see ReplyTextFilter.h).
   int StartTextFilter();
+  // Sends without first waiting for the socket when it takes the bytes at
+  // once; otherwise (or on TLS) the runtime's send with its time-out.
+  static int SendNow(struct soap *engine, const char *data, size_t size);
+  // Connects a plain TCP socket blocking, bounded by the connect time-out
+  // as a socket option, instead of the runtime's non-blocking connect and
+  // wait; anything else, and every failure but a time-out, is left to the
+  // runtime's connect so that its errors stay as they are.
+  static SOAP_SOCKET OpenNow(struct soap *engine, const char *endpoint, const char *host, int port);
   int ReplyDone(int result);
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
   void KeepSettings();
@@ -138,6 +146,8 @@ class KvProxyBase : public soap {
   // The settings as made, restored by Renew.
   Settings settings_;
   HttpFrame frame_;
+  int (*send_)(struct soap *, const char *, size_t) = nullptr;
+  SOAP_SOCKET (*open_)(struct soap *, const char *, const char *, int) = nullptr;
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;
   BufferedBody bufferedBody_;

@@ -1,0 +1,117 @@
+// The proxy connects a plain socket itself (blocking, bounded by the
+// connect time-out). A refused or timed-out connect must end exactly as the
+// runtime's own connect ends it, and a connect must never outlast its bound.
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "LoopbackServer.h"
+#include "Proxies.h"
+#include "WireTestUtil.h"
+
+namespace kv::test {
+namespace {
+
+struct Outcome {
+  int code = 0;
+  std::string faultText;
+  std::string detail;
+  double seconds = 0;
+};
+
+Outcome Call(const std::string &url, int connectTimeout, bool runtimeConnect) {
+  VXClashRuleWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM);
+  UseUtf8(proxy);
+  proxy.connect_timeout = connectTimeout;
+  proxy.send_timeout = proxy.recv_timeout = 5;
+  if (runtimeConnect) {
+    struct soap plain;
+    proxy.fopen = plain.fopen;
+  }
+  proxy.soap_endpoint = url.c_str();
+  CLASHRULE__listClashRules request;
+  CLASHRULE__listClashRulesResponse response;
+  auto start = std::chrono::steady_clock::now();
+  Outcome r;
+  r.code = proxy.listClashRules(&request, &response);
+  r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  r.faultText = proxy.soap_fault_string() ? proxy.soap_fault_string() : "";
+  r.detail = proxy.soap_fault_detail() ? proxy.soap_fault_detail() : "";
+  return r;
+}
+
+int ListeningSocket(int backlog, int &port) {
+  int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof addr;
+  if (bind(fd, reinterpret_cast<sockaddr *>(&addr), len) != 0 || listen(fd, backlog) != 0 ||
+      getsockname(fd, reinterpret_cast<sockaddr *>(&addr), &len) != 0)
+    return -1;
+  port = ntohs(addr.sin_port);
+  return fd;
+}
+
+std::string UrlOf(const std::string &host, int port) { return "http://" + host + ":" + std::to_string(port) + "/"; }
+
+TEST(Connect, RefusedEndsAsTheRuntimeEndsIt) {
+  int port = 0;
+  int fd = ListeningSocket(1, port);
+  ASSERT_GE(fd, 0);
+  close(fd);  // nobody listens there any more
+  Outcome ours = Call(UrlOf("127.0.0.1", port), 10, false);
+  Outcome runtime = Call(UrlOf("127.0.0.1", port), 10, true);
+  EXPECT_EQ(ours.code, SOAP_TCP_ERROR);
+  EXPECT_EQ(ours.code, runtime.code);
+  EXPECT_EQ(ours.faultText, runtime.faultText);
+  EXPECT_EQ(ours.detail, runtime.detail);
+}
+
+// A listener whose accept queue is full drops further connection requests,
+// so a connect to it waits until its time-out.
+TEST(Connect, TimeOutEndsAsTheRuntimeEndsItWithinItsBound) {
+  int port = 0;
+  int fd = ListeningSocket(0, port);
+  ASSERT_GE(fd, 0);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  addr.sin_port = htons(static_cast<uint16_t>(port));
+  std::vector<int> fillers;
+  for (int i = 0; i < 3; ++i) {
+    int c = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    connect(c, reinterpret_cast<sockaddr *>(&addr), sizeof addr);
+    fillers.push_back(c);
+  }
+  const int kBound = -300000;  // 0.3 s
+  Outcome ours = Call(UrlOf("127.0.0.1", port), kBound, false);
+  Outcome runtime = Call(UrlOf("127.0.0.1", port), kBound, true);
+  for (int c : fillers) close(c);
+  close(fd);
+  EXPECT_EQ(ours.code, SOAP_TCP_ERROR);
+  EXPECT_EQ(ours.faultText, "Timeout");
+  EXPECT_EQ(ours.code, runtime.code);
+  EXPECT_EQ(ours.faultText, runtime.faultText);
+  EXPECT_EQ(ours.detail, runtime.detail);
+  // Without the bound the system would retry for minutes.
+  EXPECT_LT(ours.seconds, 20.0);
+}
+
+// Each address of a name is tried: "localhost" may name ::1 first, where
+// nothing listens.
+TEST(Connect, TriesEveryAddressOfTheName) {
+  LoopbackServer server;
+  server.ReplySoap("<ns:listClashRulesResponse xmlns:ns=\"http://clash.ws.ruvu/\"/>");
+  Outcome ours = Call(UrlOf("localhost", server.Port()), 10, false);
+  EXPECT_EQ(ours.code, SOAP_OK) << ours.faultText << " " << ours.detail;
+}
+
+}  // namespace
+}  // namespace kv::test
