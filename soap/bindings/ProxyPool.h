@@ -58,4 +58,32 @@ class ProxyPool {
   }
 };
 
+/// A proxy of the pool, taken when first used and given back when this is
+/// destroyed, so that an object that never calls (a runner kept only to be
+/// cloned) holds no engine. Made with MTOM and UTF-8 strings both ways.
+template <class Proxy>
+class PooledProxy {
+ public:
+  PooledProxy() = default;
+  ~PooledProxy() { ProxyPool<Proxy>::Give(proxy_); }
+  PooledProxy(const PooledProxy &) = delete;
+  PooledProxy &operator=(const PooledProxy &) = delete;
+
+  /// The proxy, taken from the pool on first use.
+  Proxy *get() const {
+    if (!proxy_) {
+      proxy_ = ProxyPool<Proxy>::Take(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
+      proxy_->imode |= SOAP_C_UTFSTRING;
+      proxy_->omode |= SOAP_C_UTFSTRING;
+    }
+    return proxy_;
+  }
+  Proxy *operator->() const { return get(); }
+  Proxy &operator*() const { return *get(); }
+  operator Proxy *() const { return get(); }
+
+ private:
+  mutable Proxy *proxy_ = nullptr;
+};
+
 }  // namespace kv::wire

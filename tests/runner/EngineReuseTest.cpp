@@ -160,6 +160,18 @@ TEST_F(EngineReuseTest, ARequestLeavesNothingInTheEngineForTheNext) {
   EXPECT_EQ(requests[2].Header("Authorization"), "");
 }
 
+// A runner kept only to be cloned (the host keeps one per operation) holds
+// no engine: the engine a finished request gave back goes to the clone.
+TEST_F(EngineReuseTest, ARunnerOnlyClonedHoldsNoEngine) {
+  std::unique_ptr<ProbeRunner> used = NewRunner();
+  RuleProxy *engine = used->proxy;
+  used.reset();
+  std::unique_ptr<ProbeRunner> prototype = NewRunner();
+  std::unique_ptr<KEEL::WEB::IWebRunner> clone(prototype->Clone());
+  clone->SetRecvTimeout(5);
+  EXPECT_EQ(static_cast<ProbeRunner *>(static_cast<ListRules *>(clone.get()))->proxy.get(), engine);
+}
+
 TEST_F(EngineReuseTest, RunnersOnSeveralThreadsEachHaveTheirOwnEngine) {
   server.SetDefaultReply(LoopbackServer::Http(200, LoopbackServer::Envelope(kRulesReply)));
   server.SetRecording(false);

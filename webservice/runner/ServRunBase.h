@@ -14,24 +14,21 @@ namespace KEEL::WEB {
 template <class CIn, class COut, class Proxy, class CServ>
 class CServRunBase : public IWebRunner, public IWebRedirect {
  public:
-  // The engine comes renewed from the pool, equal to a new one.
-  CServRunBase() : proxy(kv::wire::ProxyPool<Proxy>::Take(SOAP_ENC_MTOM, SOAP_ENC_MTOM)), in(nullptr), out(nullptr) {
+  // The engine comes renewed from the pool, equal to a new one, when the
+  // runner first uses it; a runner that is only cloned holds none.
+  CServRunBase() : in(nullptr), out(nullptr) {
     try {
       in = new CIn();
       out = new COut();
     } catch (...) {
       delete in;
-      kv::wire::ProxyPool<Proxy>::Give(proxy);
       throw;
     }
-    proxy->imode |= SOAP_C_UTFSTRING;
-    proxy->omode |= SOAP_C_UTFSTRING;
   }
 
   ~CServRunBase() override {
     delete in;
     delete out;
-    kv::wire::ProxyPool<Proxy>::Give(proxy);
   }
 
   CServRunBase(const CServRunBase &) = delete;
@@ -116,7 +113,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
 
   bool hasRun = false;
   IWebSession *session = nullptr;
-  Proxy *proxy;
+  kv::wire::PooledProxy<Proxy> proxy;
   CIn *in;
   COut *out;
   std::wstring servPath;
