@@ -71,7 +71,7 @@ class EnginePages {
   }
 
  private:
-  static constexpr std::size_t kKept = 16;  // about 2.6 MB
+  static constexpr std::size_t kKept = 8;  // about 1.3 MB
   struct Block {
     void *pages;
     std::size_t size;
