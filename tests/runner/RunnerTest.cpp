@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "LoopbackServer.h"
 #include "RecordingSession.h"
 #include "catalogue/ServClasses.h"
+#include "wrench/TextConvert.h"
 
 namespace kv::test {
 namespace {
@@ -132,7 +134,9 @@ TEST_F(RunnerTest, CloneCopiesConfigurationOnlyAndLogsOnce) {
   std::unique_ptr<KEEL::WEB::IWebRunner> clone(runner.Clone());
   ASSERT_NE(clone, nullptr);
   ASSERT_EQ(log.Lines().size(), 1u);
-  EXPECT_EQ(log.Lines()[0].rfind("[6] 服务克隆指针是 0x", 0), 0u) << log.Lines()[0];
+  std::wostringstream address;
+  address << static_cast<const void *>(clone.get());
+  EXPECT_EQ(log.Lines()[0], "[6] 服务克隆指针是 " + WRENCH::ConvertGBKToUtf8(address.str()));
 
   EXPECT_NE(dynamic_cast<ListRules *>(clone.get()), nullptr);
   EXPECT_EQ(clone->GetServName(), runner.GetServName());

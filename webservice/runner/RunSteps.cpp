@@ -4,6 +4,7 @@
 #include <boost/algorithm/string/predicate.hpp>
 
 #include <cstring>
+#include <cstdint>
 #include <cwchar>
 
 #include "KvProxy.h"
@@ -239,9 +240,18 @@ void ReleaseEngineMemory(struct soap *engine) {
 }
 
 void LogClone(const void *clone) {
-  // Formatted without a stream: this runs for every request.
+  // Formatted by hand, as a wide stream writes a pointer ("0x" and lower-case
+  // digits): this runs for every request.
+  static const wchar_t kPrefix[] = L"服务克隆指针是 0x";
+  static const wchar_t kDigits[] = L"0123456789abcdef";
   wchar_t text[64];
-  std::swprintf(text, sizeof text / sizeof text[0], L"服务克隆指针是 %p", clone);
+  size_t n = sizeof kPrefix / sizeof kPrefix[0] - 1;
+  std::wmemcpy(text, kPrefix, n);
+  std::uintptr_t value = reinterpret_cast<std::uintptr_t>(clone);
+  int shift = 60;
+  while (shift > 0 && (value >> shift) == 0) shift -= 4;
+  for (; shift >= 0; shift -= 4) text[n++] = kDigits[(value >> shift) & 0xF];
+  text[n] = L'\0';
   WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, text);
 }
 
