@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <condition_variable>
@@ -62,10 +63,18 @@ class LogFile {
     std::time_t secs = std::chrono::system_clock::to_time_t(now);
     long millis = static_cast<long>(
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
-    std::tm local{};
-    localtime_r(&secs, &local);
-    size_t len = std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
-    std::snprintf(stamp + len, sizeof stamp - len, ".%03ld [%d] ", millis, level);
+    // The date and time to the second, made once per second and thread.
+    thread_local std::time_t madeFor = -1;
+    thread_local char seconds[24];
+    thread_local size_t secondsLen = 0;
+    if (secs != madeFor) {
+      std::tm local{};
+      localtime_r(&secs, &local);
+      secondsLen = std::strftime(seconds, sizeof seconds, "%Y-%m-%d %H:%M:%S", &local);
+      madeFor = secs;
+    }
+    std::memcpy(stamp, seconds, secondsLen);
+    std::snprintf(stamp + secondsLen, sizeof stamp - secondsLen, ".%03ld [%d] ", millis, level);
 
     std::lock_guard<std::mutex> lock(mutex_);
     const bool wasEmpty = pending_.empty();
