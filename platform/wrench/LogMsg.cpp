@@ -81,7 +81,7 @@ class LogFile {
     pending_ += stamp;
     pending_ += text;
     pending_ += '\n';
-    if (level < LV_TRACE || pending_.size() >= kTraceBytes) {
+    if (level < LV_TRACE || pending_.size() >= kTraceBytes || forked_) {
       WritePending();
     } else if (wasEmpty) {
       if (!flusher_) flusher_ = new std::thread([this] { FlushLoop(); });
@@ -99,14 +99,15 @@ class LogFile {
   static constexpr std::chrono::milliseconds kTraceDelay{200};
 
   LogFile() : root_(DefaultRoot()) {
-    // A forked child starts with no flusher and without the parent's
-    // unwritten entries (the parent writes those).
+    // A forked child writes every entry at once (it may not start threads)
+    // and drops the parent's unwritten entries (the parent writes those).
     pthread_atfork([] { Instance().mutex_.lock(); }, [] { Instance().mutex_.unlock(); },
                    [] {
                      LogFile &log = Instance();
                      log.pending_.clear();
                      log.flusher_ = nullptr;
                      log.stop_ = false;
+                     log.forked_ = true;
                      new (&log.wake_) std::condition_variable();
                      log.mutex_.unlock();
                    });
@@ -169,6 +170,7 @@ class LogFile {
   std::FILE *file_ = nullptr;
   std::thread *flusher_ = nullptr;
   bool stop_ = false;
+  bool forked_ = false;
 };
 
 }  // namespace

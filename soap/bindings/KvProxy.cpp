@@ -210,6 +210,7 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
       engine->peerlen = 0;
       engine->imode &= ~SOAP_ENC_SSL;
       engine->omode &= ~SOAP_ENC_SSL;
+      engine->errmode = 0;
       engine->errnum = 0;
       return sk;
     }
