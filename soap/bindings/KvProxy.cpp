@@ -189,11 +189,11 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
     if (found) freeaddrinfo(found);
     return proxy->open_(engine, endpoint, host, port);
   }
-  int err = 0;
+  bool timedOut = false;
+  // As the runtime does, an address that fails gives way to the next.
   for (addrinfo *at = found; at; at = at->ai_next) {
     int sk = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
     if (sk < 0 || !SetClientOptions(engine, sk)) {
-      err = -1;
       if (sk >= 0) ::close(sk);
       break;
     }
@@ -214,13 +214,14 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
       engine->errnum = 0;
       return sk;
     }
-    err = errno;
+    const int err = errno;
     ::close(sk);
-    if (err != ECONNREFUSED) break;
+    if (err == EINPROGRESS || err == EAGAIN) timedOut = true;
   }
   freeaddrinfo(found);
-  if (err == EINPROGRESS || err == EAGAIN) {
-    // Timed out: the runtime's connect reports it, with no wait of its own.
+  if (timedOut) {
+    // The bound was spent: the runtime's connect reports the failure, with
+    // no wait of its own.
     const int saved = engine->connect_timeout;
     engine->connect_timeout = -1;
     SOAP_SOCKET sk = proxy->open_(engine, endpoint, host, port);
