@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cwchar>
 #include <cstdio>
@@ -74,7 +75,17 @@ class LogFile {
       madeFor = secs;
     }
     std::memcpy(stamp, seconds, secondsLen);
-    std::snprintf(stamp + secondsLen, sizeof stamp - secondsLen, ".%03ld [%d] ", millis, level);
+    char *at = stamp + secondsLen;
+    *at++ = '.';
+    *at++ = static_cast<char>('0' + millis / 100);
+    *at++ = static_cast<char>('0' + millis / 10 % 10);
+    *at++ = static_cast<char>('0' + millis % 10);
+    *at++ = ' ';
+    *at++ = '[';
+    at = std::to_chars(at, stamp + sizeof stamp - 3, level).ptr;
+    *at++ = ']';
+    *at++ = ' ';
+    *at = '\0';
 
     std::lock_guard<std::mutex> lock(mutex_);
     const bool wasEmpty = pending_.empty();

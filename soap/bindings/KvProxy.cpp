@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 
 #include <cstdio>
 #include <cstring>
@@ -184,7 +185,7 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
   hints.ai_socktype = SOCK_STREAM;
   addrinfo *found = nullptr;
   char service[16];
-  std::snprintf(service, sizeof service, "%d", port);
+  *std::to_chars(service, service + sizeof service - 1, port).ptr = '\0';
   if (getaddrinfo(host, service, &hints, &found) != 0 || !found) {
     if (found) freeaddrinfo(found);
     return proxy->open_(engine, endpoint, host, port);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -155,6 +156,8 @@ TEST(LogMsg, AnEntryIsOneLine) {
     WRENCH::CLogMsg::LogMsg(WRENCH::LV_INFO, c.text.c_str());
     std::vector<std::string> lines = ReadLines(root + "/log/log.log");
     ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(std::regex_search(lines[0], std::regex(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[4\] )")))
+        << lines[0];
     size_t at = lines[0].find(" [4] ");
     ASSERT_NE(at, std::string::npos);
     EXPECT_EQ(lines[0].substr(at + 5), c.written);
