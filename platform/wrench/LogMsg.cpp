@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cwchar>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <cwchar>
 #include <filesystem>
-#include <condition_variable>
 #include <mutex>
 #include <new>
 #include <thread>
