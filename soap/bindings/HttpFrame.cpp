@@ -1,6 +1,7 @@
 #include "HttpFrame.h"
 
 #include "HttpStatus.h"
+#include "Timeouts.h"
 
 #include <strings.h>
 
@@ -72,8 +73,7 @@ void HttpFrame::StartCall(struct soap *engine) {
   bodyBytes_ = headBytes_ = 0;
   hasDeadline_ = engine->transfer_timeout != 0;
   if (hasDeadline_) {
-    long long us = engine->transfer_timeout > 0 ? 1000000LL * engine->transfer_timeout
-                                                : -static_cast<long long>(engine->transfer_timeout);
+    const long long us = TimeoutMicros(engine->transfer_timeout);
     deadline_ = Clock::now() + std::chrono::microseconds(us);
   }
 }
@@ -199,7 +199,7 @@ size_t HttpFrame::RecvRaw(struct soap *engine, char *buf, size_t size) {
   }
   // No wait for a byte may outlast the deadline.
   const int saved = engine->recv_timeout;
-  long long savedUs = saved > 0 ? 1000000LL * saved : -static_cast<long long>(saved);
+  const long long savedUs = TimeoutMicros(saved);
   if (savedUs == 0 || left < savedUs)
     engine->recv_timeout = left < 1000000000LL ? -static_cast<int>(left) : static_cast<int>(left / 1000000 + 1);
   size_t n = recv_(engine, buf, size);
@@ -295,8 +295,7 @@ int HttpFrame::ReportLengthRefused(struct soap *engine) {
 }
 
 int HttpFrame::ReportDeadline(struct soap *engine) {
-  long long us = engine->transfer_timeout > 0 ? 1000000LL * engine->transfer_timeout
-                                              : -static_cast<long long>(engine->transfer_timeout);
+  const long long us = TimeoutMicros(engine->transfer_timeout);
   std::snprintf(text_, sizeof text_, "The reply did not arrive within the call's deadline of %.3g s", us / 1e6);
   return ServerFault(engine, text_, SOAP_EOF);
 }

@@ -19,6 +19,7 @@
 #include <mutex>
 #include <new>
 
+#include "Timeouts.h"
 #include "TypeNames.h"
 
 namespace kv::wire {
@@ -154,7 +155,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
 namespace {
 
 timeval TimeoutValue(int timeout) {
-  long long us = timeout > 0 ? 1000000LL * timeout : -static_cast<long long>(timeout);
+  const long long us = TimeoutMicros(timeout);
   return timeval{static_cast<time_t>(us / 1000000), static_cast<suseconds_t>(us % 1000000)};
 }
 
