@@ -161,15 +161,35 @@ TEST_F(EngineReuseTest, ARequestLeavesNothingInTheEngineForTheNext) {
 }
 
 // A runner kept only to be cloned (the host keeps one per operation) holds
-// no engine: the engine a finished request gave back goes to the clone.
-TEST_F(EngineReuseTest, ARunnerOnlyClonedHoldsNoEngine) {
+// no engine, nor does a clone set up for a request that waits in a queue:
+// the engine a finished request gave back goes to the clone that runs, with
+// the settings it was given.
+TEST_F(EngineReuseTest, OnlyARunningRunnerHoldsAnEngine) {
   std::unique_ptr<ProbeRunner> used = NewRunner();
   RuleProxy *engine = used->proxy;
   used.reset();
   std::unique_ptr<ProbeRunner> prototype = NewRunner();
-  std::unique_ptr<KEEL::WEB::IWebRunner> clone(prototype->Clone());
-  clone->SetRecvTimeout(5);
-  EXPECT_EQ(static_cast<ProbeRunner *>(static_cast<ListRules *>(clone.get()))->proxy.get(), engine);
+  auto setUp = [](KEEL::WEB::IWebRunner &r) {
+    r.SetConnectTimeout(3);
+    r.SetSendTimeout(-40000);
+    r.SetRecvTimeout(5);
+    r.SetTransferTimeout(9);
+    r.SetReplyLimits(100000, 1000);
+  };
+  std::unique_ptr<KEEL::WEB::IWebRunner> waiting(prototype->Clone());
+  setUp(*waiting);
+  std::unique_ptr<KEEL::WEB::IWebRunner> running(prototype->Clone());
+  setUp(*running);
+  server.ReplySoap(kRulesReply);
+  ASSERT_TRUE(running->RunServ());
+  RuleProxy *ran = static_cast<ProbeRunner *>(static_cast<ListRules *>(running.get()))->proxy;
+  EXPECT_EQ(ran, engine);
+  EXPECT_EQ(ran->connect_timeout, 3);
+  EXPECT_EQ(ran->send_timeout, -40000);
+  EXPECT_EQ(ran->recv_timeout, 5);
+  EXPECT_EQ(ran->transfer_timeout, 9);
+  EXPECT_EQ(ran->recv_maxlength, 100000u);
+  EXPECT_EQ(ran->maxlength, 1000);
 }
 
 TEST_F(EngineReuseTest, RunnersOnSeveralThreadsEachHaveTheirOwnEngine) {

@@ -169,6 +169,12 @@ void FillServError(const char *faultCode, const char *faultText, WebServError &e
 namespace detail {
 
 bool RunSteps(RunState state, RunCall &call) {
+  const EngineSettings &set = state.settings;
+  state.proxy.connect_timeout = set.connectTimeout;
+  state.proxy.send_timeout = set.sendTimeout;
+  state.proxy.recv_timeout = set.recvTimeout;
+  state.proxy.transfer_timeout = set.transferTimeout;
+  if (set.limitsSet) state.proxy.SetReplyLimits(set.maxReplyBytes, set.maxValueBytes);
   if (!state.session) return FailWithoutSession(state.error, call.ServName());
   struct soap *engine = &state.proxy;
   std::wstring addr = state.servAddr.empty() ? state.session->GetDefaultServAddr() : state.servAddr;

@@ -17,6 +17,19 @@ void FillServError(const char *faultCode, const char *faultText, WebServError &e
 
 namespace detail {
 
+/// Engine settings a runner keeps until it runs, so that a request waiting
+/// in a queue holds no engine. The time-outs are the engine's fields'
+/// values; the reply limits apply only once set.
+struct EngineSettings {
+  int connectTimeout = 0;
+  int sendTimeout = 0;
+  int recvTimeout = 0;
+  int transferTimeout = 0;
+  bool limitsSet = false;
+  unsigned long long maxReplyBytes = 0;
+  long maxValueBytes = 0;
+};
+
 /// The members of a runner that one run reads or writes.
 struct RunState {
   IWebSession *session;
@@ -24,6 +37,7 @@ struct RunState {
   const std::wstring &servPath;
   std::string &redirectUrl;
   WebServError &error;
+  const EngineSettings &settings;
   kv::wire::KvProxyBase &proxy;
 };
 
@@ -41,7 +55,8 @@ class RunCall {
   ~RunCall() = default;
 };
 
-/// Every step of RunServ after the output object is prepared: address,
+/// Every step of RunServ after the output object is prepared: settings,
+/// address,
 /// cookie store and lock, cookies, endpoint, call, error record and log,
 /// response cookies. Returns whether the call's result was 0.
 bool RunSteps(RunState state, RunCall &call);

@@ -54,7 +54,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
       hasRun = true;
     }
     OperationCall call(*this);
-    return detail::RunSteps({session, servAddr, servPath, redirectUrl, error, *proxy}, call);
+    return detail::RunSteps({session, servAddr, servPath, redirectUrl, error, settings, *proxy}, call);
   }
 
   WebServError &GetServError(WebServError &outError) override {
@@ -78,12 +78,15 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
     return p;
   }
 
-  void SetConnectTimeout(int t) override { proxy->connect_timeout = t; }
-  void SetSendTimeout(int t) override { proxy->send_timeout = t; }
-  void SetRecvTimeout(int t) override { proxy->recv_timeout = t; }
-  void SetTransferTimeout(int t) override { proxy->transfer_timeout = t; }
+  // Kept until the run, which gives them to the engine.
+  void SetConnectTimeout(int t) override { settings.connectTimeout = t; }
+  void SetSendTimeout(int t) override { settings.sendTimeout = t; }
+  void SetRecvTimeout(int t) override { settings.recvTimeout = t; }
+  void SetTransferTimeout(int t) override { settings.transferTimeout = t; }
   void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) override {
-    proxy->SetReplyLimits(maxReplyBytes, maxValueBytes);
+    settings.limitsSet = true;
+    settings.maxReplyBytes = maxReplyBytes;
+    settings.maxValueBytes = maxValueBytes;
   }
   void SetServSession(IWebSession *s) override { session = s; }
   IWebSession *GetServSession() override { return session; }
@@ -121,6 +124,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
   std::wstring servAddr;
   std::wstring servTag;
   WebServError error;
+  detail::EngineSettings settings;
 };
 
 }  // namespace KEEL::WEB
