@@ -2,9 +2,10 @@
 
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/algorithm/string/predicate.hpp>
+#include <strings.h>
 
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <cwchar>
 
 #include "KvProxy.h"
@@ -76,9 +77,9 @@ void TakeOverCookies(struct soap *responseEngine, const SessionBefore &before, I
 // only "http://host..." and "https://host..." are sent.
 bool HasHost(const std::string &endpoint) {
   size_t start;
-  if (boost::istarts_with(endpoint, "http://"))
+  if (strncasecmp(endpoint.c_str(), "http://", 7) == 0)
     start = 7;
-  else if (boost::istarts_with(endpoint, "https://"))
+  else if (strncasecmp(endpoint.c_str(), "https://", 8) == 0)
     start = 8;
   else
     return false;
