@@ -3,7 +3,6 @@
 #include "HttpStatus.h"
 
 #include <sys/mman.h>
-#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -145,6 +144,8 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
   UseWireTypeNames(this);
+  recv_ = frecv;
+  frecv = &RecvNow;
   frame_.Attach(this);
   send_ = fsend;
   fsend = &SendNow;
@@ -174,6 +175,9 @@ bool SetClientOptions(struct soap *engine, int sk) {
 
 SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, const char *host, int port) {
   auto *proxy = static_cast<KvProxyBase *>(engine);
+  proxy->blockingSocket_ = SOAP_INVALID_SOCKET;
+  if (proxy->addedDontWait_) engine->socket_flags &= ~MSG_DONTWAIT;
+  proxy->addedDontWait_ = false;
   const bool plain = engine->connect_timeout != 0 && !soap_valid_socket(engine->socket) && !engine->proxy_host &&
                      !(endpoint && soap_tag_cmp(endpoint, "https:*") == 0) &&
                      !((engine->imode | engine->omode) & (SOAP_IO_UDP | SOAP_IO_KEEPALIVE)) && !engine->connect_flags &&
@@ -201,10 +205,16 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
     }
     if (::connect(sk, at->ai_addr, at->ai_addrlen) == 0) {
       freeaddrinfo(found);
-      // As the runtime leaves a connected socket: non-blocking when the
-      // engine has send or receive time-outs (then it waits by select).
+      // With send or receive time-outs the runtime would make the socket
+      // non-blocking and wait by select. It stays blocking for RecvNow; the
+      // runtime's own sends and receives on it are non-blocking by flag.
       if (engine->recv_timeout || engine->send_timeout) {
-        ::fcntl(sk, F_SETFL, O_RDWR | O_NONBLOCK);
+        if (!(engine->socket_flags & MSG_DONTWAIT)) {
+          engine->socket_flags |= MSG_DONTWAIT;
+          proxy->addedDontWait_ = true;
+        }
+        proxy->blockingSocket_ = sk;
+        proxy->socketRecvTimeout_ = 0;
       } else {
         const timeval none{};
         setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &none, sizeof none);
@@ -245,6 +255,36 @@ int KvProxyBase::SendNow(struct soap *engine, const char *data, size_t size) {
     if (size == 0) return SOAP_OK;
   }
   return proxy->send_(engine, data, size);
+}
+
+size_t KvProxyBase::RecvNow(struct soap *engine, char *data, size_t size) {
+  auto *proxy = static_cast<KvProxyBase *>(engine);
+  const int timeout = engine->recv_timeout;
+  if (timeout == 0 || !soap_valid_socket(engine->socket) || engine->socket != proxy->blockingSocket_ ||
+      soap_valid_socket(engine->recvsk) || engine->ssl || engine->is || (engine->omode & SOAP_IO_UDP))
+    return proxy->recv_(engine, data, size);
+  if (timeout != proxy->socketRecvTimeout_) {
+    const timeval bound = TimeoutValue(timeout);
+    if (setsockopt(engine->socket, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound) != 0)
+      return proxy->recv_(engine, data, size);
+    proxy->socketRecvTimeout_ = timeout;
+  }
+  engine->errnum = 0;
+  for (;;) {
+    const ssize_t n = ::recv(engine->socket, data, size, engine->socket_flags & ~MSG_DONTWAIT);
+    if (n >= 0) return static_cast<size_t>(n);
+    const int err = errno;
+    if (err == EINTR) continue;
+    if (err == EAGAIN || err == EWOULDBLOCK) break;
+    engine->errnum = err;
+    return 0;
+  }
+  // The bound was spent: the runtime's receive reports it, with no wait of
+  // its own.
+  engine->recv_timeout = -1;
+  const size_t n = proxy->recv_(engine, data, size);
+  engine->recv_timeout = timeout;
+  return n;
 }
 
 HttpFrame &FrameOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->frame_; }

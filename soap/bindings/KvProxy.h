@@ -100,6 +100,10 @@ class KvProxyBase : public soap {
   // wait; anything else, and every failure but a time-out, is left to the
   // runtime's connect so that its errors stay as they are.
   static SOAP_SOCKET OpenNow(struct soap *engine, const char *endpoint, const char *host, int port);
+  // Receives on a socket OpenNow connected by a blocking receive bounded by
+  // the receive time-out as a socket option, instead of the runtime's wait
+  // in select before every receive; a time-out is reported by the runtime.
+  static size_t RecvNow(struct soap *engine, char *data, size_t size);
   int ReplyDone(int result);
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
   void KeepSettings();
@@ -148,6 +152,12 @@ class KvProxyBase : public soap {
   HttpFrame frame_;
   int (*send_)(struct soap *, const char *, size_t) = nullptr;
   SOAP_SOCKET (*open_)(struct soap *, const char *, const char *, int) = nullptr;
+  size_t (*recv_)(struct soap *, char *, size_t) = nullptr;
+  // The socket OpenNow left blocking for RecvNow, with the receive time-out
+  // set on it; the runtime's own sends and receives on it get MSG_DONTWAIT.
+  SOAP_SOCKET blockingSocket_ = SOAP_INVALID_SOCKET;
+  int socketRecvTimeout_ = 0;
+  bool addedDontWait_ = false;
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;
   BufferedBody bufferedBody_;

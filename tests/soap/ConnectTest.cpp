@@ -1,6 +1,8 @@
 // The proxy connects a plain socket itself (blocking, bounded by the
-// connect time-out). A refused or timed-out connect must end exactly as the
-// runtime's own connect ends it, and a connect must never outlast its bound.
+// connect time-out) and receives on it blocking, bounded by the receive
+// time-out. A refused or timed-out connect and a timed-out receive must end
+// exactly as the runtime's own connect and receive end them, and neither
+// may outlast its bound.
 #include <gtest/gtest.h>
 
 #include <netinet/in.h>
@@ -22,14 +24,16 @@ struct Outcome {
   int code = 0;
   std::string faultText;
   std::string detail;
+  std::string printed;  // the whole report, with the runtime's reason
   double seconds = 0;
 };
 
-Outcome Call(const std::string &url, int connectTimeout, bool runtimeConnect) {
+Outcome Call(const std::string &url, int connectTimeout, bool runtimeConnect, int recvTimeout = 5) {
   VXClashRuleWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM);
   UseUtf8(proxy);
   proxy.connect_timeout = connectTimeout;
-  proxy.send_timeout = proxy.recv_timeout = 5;
+  proxy.send_timeout = 5;
+  proxy.recv_timeout = recvTimeout;
   if (runtimeConnect) {
     struct soap plain;
     proxy.fopen = plain.fopen;
@@ -43,6 +47,9 @@ Outcome Call(const std::string &url, int connectTimeout, bool runtimeConnect) {
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.faultText = proxy.soap_fault_string() ? proxy.soap_fault_string() : "";
   r.detail = proxy.soap_fault_detail() ? proxy.soap_fault_detail() : "";
+  char printed[1024] = "";
+  proxy.soap_sprint_fault(printed, sizeof printed);
+  r.printed = printed;
   return r;
 }
 
@@ -72,6 +79,7 @@ TEST(Connect, RefusedEndsAsTheRuntimeEndsIt) {
   EXPECT_EQ(ours.code, runtime.code);
   EXPECT_EQ(ours.faultText, runtime.faultText);
   EXPECT_EQ(ours.detail, runtime.detail);
+  EXPECT_EQ(ours.printed, runtime.printed);
 }
 
 // A listener whose accept queue is full drops further connection requests,
@@ -100,7 +108,27 @@ TEST(Connect, TimeOutEndsAsTheRuntimeEndsItWithinItsBound) {
   EXPECT_EQ(ours.code, runtime.code);
   EXPECT_EQ(ours.faultText, runtime.faultText);
   EXPECT_EQ(ours.detail, runtime.detail);
+  EXPECT_EQ(ours.printed, runtime.printed);
   // Without the bound the system would retry for minutes.
+  EXPECT_LT(ours.seconds, 20.0);
+}
+
+// A listener that never accepts: the connect succeeds, the request goes
+// into the socket's buffer and no reply ever comes.
+TEST(Connect, ReceiveTimeOutEndsAsTheRuntimeEndsItWithinItsBound) {
+  int port = 0;
+  int fd = ListeningSocket(4, port);
+  ASSERT_GE(fd, 0);
+  const int kBound = -300000;  // 0.3 s
+  Outcome ours = Call(UrlOf("127.0.0.1", port), 10, false, kBound);
+  Outcome runtime = Call(UrlOf("127.0.0.1", port), 10, true, kBound);
+  close(fd);
+  EXPECT_EQ(ours.code, SOAP_EOF);
+  EXPECT_EQ(ours.code, runtime.code);
+  EXPECT_EQ(ours.faultText, runtime.faultText);
+  EXPECT_EQ(ours.detail, runtime.detail);
+  EXPECT_EQ(ours.printed, runtime.printed);
+  EXPECT_GE(ours.seconds, 0.25);
   EXPECT_LT(ours.seconds, 20.0);
 }
 
