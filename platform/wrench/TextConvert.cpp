@@ -1,5 +1,6 @@
 #include "TextConvert.h"
 
+#include <boost/locale/utf.hpp>
 #include <iconv.h>
 
 #include <cerrno>
@@ -132,21 +133,39 @@ bool IsAscii(const std::wstring &s) {
   return true;
 }
 
+using Utf8 = boost::locale::utf::utf_traits<char>;
+
+// Valid UTF-8 decoded into `out`, sized `chars`, without iconv's per-call
+// cost; false at the first invalid sequence, which iconv then handles.
+bool DecodeValidUtf8(const std::string &text, size_t chars, std::wstring &out) {
+  out.resize(chars);
+  size_t n = 0;
+  for (auto p = text.begin(), e = text.end(); p != e;) {
+    const boost::locale::utf::code_point c = Utf8::decode(p, e);
+    if (c == boost::locale::utf::illegal || c == boost::locale::utf::incomplete || n == chars) return false;
+    out[n++] = static_cast<wchar_t>(c);
+  }
+  out.resize(n);
+  return true;
+}
+
 // Every code page we support keeps ASCII one byte for one character, so
 // plain ASCII text skips iconv.
 std::wstring NarrowToWide(const std::string &text, const std::string &from) {
   if (IsAscii(text)) return std::wstring(text.begin(), text.end());
-  Converter &conv = ConverterFor(from, kWide);
-  if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
   std::wstring out;
   // Valid UTF-8 gives one character per byte that is no continuation byte;
   // sizing the result by that keeps it from holding up to three times the
   // memory it needs. Other input grows as it needs.
   size_t estimate = text.size();
-  if (from == kUtf8) {
+  const bool utf8 = from == kUtf8;
+  if (utf8) {
     estimate = 0;
     for (unsigned char c : text) estimate += (c & 0xC0) != 0x80;
+    if (DecodeValidUtf8(text, estimate, out)) return out;
   }
+  Converter &conv = ConverterFor(from, kWide);
+  if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
   conv.Run(text.data(), text.size(), 1, estimate, out);
   return out;
 }
@@ -155,8 +174,20 @@ bool IsScalarValue(wchar_t c) {
   return c >= 0 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
 }
 
+// UTF-8 of every character, U+FFFD for a value that is none, as iconv
+// gives it but without its per-call cost.
+std::string EncodeUtf8(const std::wstring &text) {
+  size_t size = 0;
+  for (wchar_t c : text) size += Utf8::width(IsScalarValue(c) ? c : 0xFFFD);
+  std::string out(size, '\0');
+  char *at = &out[0];
+  for (wchar_t c : text) at = Utf8::encode(IsScalarValue(c) ? c : 0xFFFD, at);
+  return out;
+}
+
 std::string WideToNarrow(const std::wstring &text, const std::string &to) {
   if (IsAscii(text)) return std::string(text.begin(), text.end());
+  if (to == kUtf8) return EncodeUtf8(text);
   Converter &conv = ConverterFor(kWide, to);
   if (!conv.Valid()) return std::string(text.size(), '?');
   // iconv passes some values that are no characters (beyond U+10FFFF).

@@ -31,6 +31,7 @@ TEST(TextConvert, Utf8ToWideAndBack) {
       {"chinese", "网络错误", L"网络错误"},
       {"mixed with zero", std::string("a\0中", 5), std::wstring(L"a\0中", 3)},
       {"beyond BMP", "\xF0\x9F\x98\x80", L"\U0001F600"},
+      {"all widths", "a\xC3\xA9中\xF0\x9F\x98\x80z", L"a\u00E9中\U0001F600z"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
@@ -49,6 +50,7 @@ TEST(TextConvert, InvalidInputBecomesReplacementAndKeepsNeighbours) {
       {"invalid lead byte", "中\xFF文", L"中\xFFFD文"},
       {"cut at the end", "ab\xE4\xB8", L"ab\xFFFD\xFFFD"},
       {"encoded surrogate", "x\xED\xA0\x80y", L"x\xFFFD\xFFFD\xFFFDy"},
+      {"overlong", "a\xC0\xAFz", L"a\xFFFD\xFFFDz"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.name);
