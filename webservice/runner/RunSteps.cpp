@@ -198,7 +198,7 @@ bool RunSteps(RunState state, RunCall &call) {
     }
     state.redirectUrl.clear();
   } else {
-    endpoint = WRENCH::UnicodeToAnsi(L"http://" + addr + L"/" + state.servPath);
+    endpoint = "http://" + WRENCH::UnicodeToAnsi(addr) + "/" + WRENCH::UnicodeToAnsi(state.servPath);
   }
 
   IWebCookieStore *store = state.session->GetCookieStore(addr);

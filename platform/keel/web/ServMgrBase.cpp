@@ -3,6 +3,7 @@
 #include <boost/make_shared.hpp>
 
 #include <atomic>
+#include <charconv>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,13 @@ namespace {
 const std::wstring kWebHost = L"AppWebServiceMgr";
 constexpr int kObserverKey = 5;
 
+// The code as decimal text, without the wide printf behind std::to_wstring.
+std::wstring CodeText(int code) {
+  char digits[16];
+  const char *end = std::to_chars(digits, digits + sizeof digits, code).ptr;
+  return std::wstring(static_cast<const char *>(digits), end);
+}
+
 // The holder's status comes from the request's outcome, so a failed call
 // never looks like a success.
 void SetStatus(const boost::shared_ptr<IServiceObject> &holder, IWebServ &serv) {
@@ -23,7 +31,7 @@ void SetStatus(const boost::shared_ptr<IServiceObject> &holder, IWebServ &serv) 
   serv.GetServError(error);
   status->SetFinished();
   status->SetState(error.code == 0 ? 1 : 0);
-  status->SetCode(std::to_wstring(error.code));
+  status->SetCode(CodeText(error.code));
   status->SetText(error.faultMessage);
   status->SetFlag(error.isClientFault);
 }
