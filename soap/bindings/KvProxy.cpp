@@ -2,10 +2,11 @@
 
 #include "HttpStatus.h"
 
-#include <sys/mman.h>
+#include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
 
@@ -185,26 +187,40 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
                      !engine->client_interface && !engine->tcp_keep_alive && host && *host;
   if (!plain) return proxy->open_(engine, endpoint, host, port);
 
-  addrinfo hints{};
-  hints.ai_family = PF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo *found = nullptr;
-  char service[16];
-  *std::to_chars(service, service + sizeof service - 1, port).ptr = '\0';
-  if (getaddrinfo(host, service, &hints, &found) != 0 || !found) {
-    if (found) freeaddrinfo(found);
-    return proxy->open_(engine, endpoint, host, port);
+  // A numeric IPv4 address names itself; anything else is resolved.
+  sockaddr_in numeric{};
+  addrinfo single{};
+  std::unique_ptr<addrinfo, void (*)(addrinfo *)> resolved(nullptr, freeaddrinfo);
+  const addrinfo *found = &single;
+  if (inet_pton(AF_INET, host, &numeric.sin_addr) == 1 && port > 0 && port <= 0xFFFF) {
+    numeric.sin_family = AF_INET;
+    numeric.sin_port = htons(static_cast<uint16_t>(port));
+    single.ai_family = AF_INET;
+    single.ai_socktype = SOCK_STREAM;
+    single.ai_protocol = IPPROTO_TCP;
+    single.ai_addr = reinterpret_cast<sockaddr *>(&numeric);
+    single.ai_addrlen = sizeof numeric;
+  } else {
+    addrinfo hints{};
+    hints.ai_family = PF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    char service[16];
+    *std::to_chars(service, service + sizeof service - 1, port).ptr = '\0';
+    addrinfo *list = nullptr;
+    const int rc = getaddrinfo(host, service, &hints, &list);
+    resolved.reset(list);
+    if (rc != 0 || !list) return proxy->open_(engine, endpoint, host, port);
+    found = list;
   }
   bool timedOut = false;
   // As the runtime does, an address that fails gives way to the next.
-  for (addrinfo *at = found; at; at = at->ai_next) {
+  for (const addrinfo *at = found; at; at = at->ai_next) {
     int sk = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
     if (sk < 0 || !SetClientOptions(engine, sk)) {
       if (sk >= 0) ::close(sk);
       break;
     }
     if (::connect(sk, at->ai_addr, at->ai_addrlen) == 0) {
-      freeaddrinfo(found);
       // With send or receive time-outs the runtime would make the socket
       // non-blocking and wait by select. It stays blocking for RecvNow; the
       // runtime's own sends and receives on it are non-blocking by flag.
@@ -230,7 +246,6 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
     ::close(sk);
     if (err == EINPROGRESS || err == EAGAIN) timedOut = true;
   }
-  freeaddrinfo(found);
   if (timedOut) {
     // The bound was spent: the runtime's connect reports the failure, with
     // no wait of its own.
