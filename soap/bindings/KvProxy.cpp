@@ -148,6 +148,8 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   UseWireTypeNames(this);
   recv_ = frecv;
   frecv = &RecvNow;
+  close_ = fclosesocket;
+  fclosesocket = &CloseNow;
   frame_.Attach(this);
   send_ = fsend;
   fsend = &SendNow;
@@ -300,6 +302,12 @@ size_t KvProxyBase::RecvNow(struct soap *engine, char *data, size_t size) {
   const size_t n = proxy->recv_(engine, data, size);
   engine->recv_timeout = timeout;
   return n;
+}
+
+int KvProxyBase::CloseNow(struct soap *engine, SOAP_SOCKET socket) {
+  auto *proxy = static_cast<KvProxyBase *>(engine);
+  if (socket == proxy->blockingSocket_) proxy->blockingSocket_ = SOAP_INVALID_SOCKET;
+  return proxy->close_(engine, socket);
 }
 
 HttpFrame &FrameOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->frame_; }

@@ -104,6 +104,8 @@ class KvProxyBase : public soap {
   // the receive time-out as a socket option, instead of the runtime's wait
   // in select before every receive; a time-out is reported by the runtime.
   static size_t RecvNow(struct soap *engine, char *data, size_t size);
+  // Forgets the socket OpenNow connected once it is closed.
+  static int CloseNow(struct soap *engine, SOAP_SOCKET socket);
   int ReplyDone(int result);
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
   void KeepSettings();
@@ -153,6 +155,7 @@ class KvProxyBase : public soap {
   int (*send_)(struct soap *, const char *, size_t) = nullptr;
   SOAP_SOCKET (*open_)(struct soap *, const char *, const char *, int) = nullptr;
   size_t (*recv_)(struct soap *, char *, size_t) = nullptr;
+  int (*close_)(struct soap *, SOAP_SOCKET) = nullptr;
   // The socket OpenNow left blocking for RecvNow, with the receive time-out
   // set on it; the runtime's own sends and receives on it get MSG_DONTWAIT.
   SOAP_SOCKET blockingSocket_ = SOAP_INVALID_SOCKET;

@@ -15,6 +15,7 @@
 
 #include "LoopbackServer.h"
 #include "Proxies.h"
+#include "ScriptedServer.h"
 #include "WireTestUtil.h"
 
 namespace kv::test {
@@ -130,6 +131,28 @@ TEST(Connect, ReceiveTimeOutEndsAsTheRuntimeEndsItWithinItsBound) {
   EXPECT_EQ(ours.printed, runtime.printed);
   EXPECT_GE(ours.seconds, 0.25);
   EXPECT_LT(ours.seconds, 20.0);
+}
+
+// The runtime's own connect may reuse the descriptor of a socket this proxy
+// connected and closed; the new socket is received on as the runtime does.
+TEST(Connect, ASocketTheRuntimeConnectsLaterIsReceivedOnAsTheRuntimeDoes) {
+  const std::string reply = LoopbackServer::Http(
+      200, LoopbackServer::Envelope("<ns:listClashRulesResponse xmlns:ns=\"http://clash.ws.ruvu/\"/>"));
+  ScriptedServer server({{std::chrono::milliseconds(100), reply}}, false);
+  const std::string url = server.Url("/");
+  VXClashRuleWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM);
+  UseUtf8(proxy);
+  proxy.connect_timeout = 10;
+  proxy.send_timeout = proxy.recv_timeout = 5;
+  CLASHRULE__listClashRules request;
+  CLASHRULE__listClashRulesResponse response;
+  proxy.soap_endpoint = url.c_str();
+  ASSERT_EQ(proxy.listClashRules(&request, &response), SOAP_OK);
+  struct soap plain;
+  proxy.fopen = plain.fopen;
+  proxy.soap_endpoint = url.c_str();
+  EXPECT_EQ(proxy.listClashRules(&request, &response), SOAP_OK)
+      << (proxy.soap_fault_string() ? proxy.soap_fault_string() : "");
 }
 
 // Each address of a name is tried: "localhost" may name ::1 first, where
