@@ -186,6 +186,13 @@ class LogFile {
 
 }  // namespace
 
+namespace {
+
+// C0, DEL, C1 and the Unicode line and paragraph separators.
+bool NeedsEscape(wchar_t c) { return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029; }
+
+}  // namespace
+
 std::wstring CLogMsg::OneLine(const std::wstring &text) {
   const size_t kept = std::min(text.size(), kMaxLoggedChars);
   std::wstring line;
@@ -198,8 +205,7 @@ std::wstring CLogMsg::OneLine(const std::wstring &text) {
       case L'\t': line += L"\\t"; continue;
       default: break;
     }
-    // C0, DEL, C1 and the Unicode line and paragraph separators.
-    if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029) {
+    if (NeedsEscape(c)) {
       wchar_t escape[8];
       std::swprintf(escape, 8, c <= 0xff && c < 0x80 ? L"\\x%02x" : L"\\u%04x", static_cast<unsigned>(c));
       line += escape;
@@ -212,7 +218,12 @@ std::wstring CLogMsg::OneLine(const std::wstring &text) {
 }
 
 void CLogMsg::LogMsg(loglv level, const wchar_t *text) {
-  LogFile::Instance().Write(static_cast<int>(level), ConvertGBKToUtf8(OneLine(text ? text : L"")));
+  if (!text) text = L"";
+  // Most entries are one short plain line, taken as they stand.
+  const wchar_t *end = text;
+  while (*end && !NeedsEscape(*end) && static_cast<size_t>(end - text) < kMaxLoggedChars) ++end;
+  const std::wstring line = *end ? OneLine(text) : std::wstring(text, end);
+  LogFile::Instance().Write(static_cast<int>(level), ConvertGBKToUtf8(line));
 }
 
 void CLogMsg::SetInstallRoot(const std::string &dir) { LogFile::Instance().SetRoot(dir); }
