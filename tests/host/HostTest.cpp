@@ -185,8 +185,6 @@ class ThrowingRunner : public IWebRunner, public IWebRedirect {
   void SetConnectTimeout(int) override {}
   void SetSendTimeout(int) override {}
   void SetRecvTimeout(int) override {}
-  void SetTransferTimeout(int) override {}
-  void SetReplyLimits(unsigned long long, long) override {}
   void SetServSession(IWebSession *) override {}
   IWebSession *GetServSession() override { return nullptr; }
   void SetRedirectUrl(const std::string &) override {}

@@ -173,8 +173,9 @@ TEST_F(EngineReuseTest, OnlyARunningRunnerHoldsAnEngine) {
     r.SetConnectTimeout(3);
     r.SetSendTimeout(-40000);
     r.SetRecvTimeout(5);
-    r.SetTransferTimeout(9);
-    r.SetReplyLimits(100000, 1000);
+    auto &limits = dynamic_cast<KEEL::WEB::IWebRunnerLimits &>(r);
+    limits.SetTransferTimeout(9);
+    limits.SetReplyLimits(100000, 1000);
   };
   std::unique_ptr<KEEL::WEB::IWebRunner> waiting(prototype->Clone());
   setUp(*waiting);

@@ -1,5 +1,7 @@
 // The interfaces through which a host drives a runner. One runner is used
-// by one thread at a time; another thread works on a Clone.
+// by one thread at a time; another thread works on a Clone. The order of
+// the virtual operations of IWebRunner, IWebRedirect, IInput and IOutput is
+// a contract with hosts built separately: append nothing to them.
 #pragma once
 
 #include <string>
@@ -50,11 +52,6 @@ class IWebRunner {
   virtual void SetConnectTimeout(int t) = 0;
   virtual void SetSendTimeout(int t) = 0;
   virtual void SetRecvTimeout(int t) = 0;
-  /// The deadline of a whole call, in the same units.
-  virtual void SetTransferTimeout(int t) = 0;
-  /// The largest reply (bytes after decompression) and the longest one
-  /// value; 0 means no limit.
-  virtual void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) = 0;
   /// Not owned; required before the first run.
   virtual void SetServSession(IWebSession *session) = 0;
   virtual IWebSession *GetServSession() = 0;
@@ -65,6 +62,18 @@ class IWebRedirect {
   /// The endpoint of the next run only, used as given; empty clears it.
   virtual void SetRedirectUrl(const std::string &url) = 0;
   virtual ~IWebRedirect() {}
+};
+
+/// Bounds of a run beyond the engine's three time-outs. A host reaches it
+/// from IWebRunner by dynamic_cast; a runner without it has no such bounds.
+class IWebRunnerLimits {
+ public:
+  virtual ~IWebRunnerLimits() {}
+  /// The deadline of a whole call, in the units of the time-outs.
+  virtual void SetTransferTimeout(int t) = 0;
+  /// The largest reply (bytes after decompression) and the longest one
+  /// value; 0 means no limit.
+  virtual void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) = 0;
 };
 
 }  // namespace KEEL::WEB

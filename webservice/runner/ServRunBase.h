@@ -12,7 +12,7 @@
 namespace KEEL::WEB {
 
 template <class CIn, class COut, class Proxy, class CServ>
-class CServRunBase : public IWebRunner, public IWebRedirect {
+class CServRunBase : public IWebRunner, public IWebRedirect, public IWebRunnerLimits {
  public:
   // The engine comes renewed from the pool, equal to a new one, when the
   // runner first uses it; a runner that is only cloned holds none.
@@ -82,17 +82,12 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
   void SetConnectTimeout(int t) override { settings.connectTimeout = t; }
   void SetSendTimeout(int t) override { settings.sendTimeout = t; }
   void SetRecvTimeout(int t) override { settings.recvTimeout = t; }
-  void SetTransferTimeout(int t) override { settings.transferTimeout = t; }
-  void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) override {
-    settings.limitsSet = true;
-    settings.maxReplyBytes = maxReplyBytes;
-    settings.maxValueBytes = maxValueBytes;
-  }
   void SetServSession(IWebSession *s) override { session = s; }
   IWebSession *GetServSession() override { return session; }
 
-  void SetRedirectUrl(const std::string &url) override { redirectUrl = url; }
-
+  // These two take the slots right after those of IWebRunner: they are
+  // declared before the overriders of the other bases' operations, which
+  // get slots of their own in this class's table.
   /// A new runner of the same operation, owned by the caller.
   virtual CServRunBase *CreateNew() { return new CServ(); }
 
@@ -100,6 +95,15 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
   virtual int RunServImp() {
     detail::LogNoCall();
     return SOAP_EOF;
+  }
+
+  void SetRedirectUrl(const std::string &url) override { redirectUrl = url; }
+
+  void SetTransferTimeout(int t) override { settings.transferTimeout = t; }
+  void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) override {
+    settings.limitsSet = true;
+    settings.maxReplyBytes = maxReplyBytes;
+    settings.maxValueBytes = maxValueBytes;
   }
 
  protected:

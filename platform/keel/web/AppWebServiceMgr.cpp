@@ -103,8 +103,10 @@ boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &se
   clone->SetConnectTimeout(config_.connectTimeout);
   clone->SetSendTimeout(config_.sendTimeout);
   clone->SetRecvTimeout(config_.recvTimeout);
-  clone->SetTransferTimeout(config_.transferTimeout);
-  clone->SetReplyLimits(config_.maxReplyBytes, config_.maxValueBytes);
+  if (auto *limits = dynamic_cast<IWebRunnerLimits *>(clone.get())) {
+    limits->SetTransferTimeout(config_.transferTimeout);
+    limits->SetReplyLimits(config_.maxReplyBytes, config_.maxValueBytes);
+  }
   return boost::shared_ptr<IWebServ>(new CWebServ(std::move(clone), *this));
 }
 
