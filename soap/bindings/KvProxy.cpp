@@ -120,6 +120,7 @@ bool KvProxyBase::Renew() {
   std::memset(&peer, 0, sizeof peer);
   std::memset(limitText_, 0, sizeof limitText_);
   soap_endpoint = nullptr;
+  ForgetConnection();
   return true;
 }
 
@@ -164,15 +165,27 @@ timeval TimeoutValue(int timeout) {
   return timeval{static_cast<time_t>(us / 1000000), static_cast<suseconds_t>(us % 1000000)};
 }
 
-// Sets what the runtime sets on a client socket before it connects; false
-// when a setting fails (the runtime's connect then reports it).
-bool SetClientOptions(struct soap *engine, int sk) {
+// Sets what the runtime sets on a client socket before it connects; on a
+// failure, the runtime's text for it.
+const char *SetClientOptions(struct soap *engine, int sk) {
   const int on = 1;
-  if (engine->sndbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_SNDBUF, &engine->sndbuf, sizeof(int))) return false;
-  if (engine->rcvbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_RCVBUF, &engine->rcvbuf, sizeof(int))) return false;
-  if (setsockopt(sk, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on)) return false;
+  if (engine->sndbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_SNDBUF, &engine->sndbuf, sizeof(int)))
+    return "setsockopt SO_SNDBUF failed in tcp_connect()";
+  if (engine->rcvbuf > 0 && setsockopt(sk, SOL_SOCKET, SO_RCVBUF, &engine->rcvbuf, sizeof(int)))
+    return "setsockopt SO_RCVBUF failed in tcp_connect()";
+  if (setsockopt(sk, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on)) return "setsockopt TCP_NODELAY failed in tcp_connect()";
   const timeval bound = TimeoutValue(engine->connect_timeout);
-  return setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound) == 0;
+  if (setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &bound, sizeof bound)) return "setsockopt failed in tcp_connect()";
+  return nullptr;
+}
+
+// Ends a connect as the runtime's does: the error with the system's text
+// for `err` (kept in the engine, as the runtime keeps it), or "Timeout".
+SOAP_SOCKET ConnectFailed(struct soap *engine, int err, bool timedOut, const char *detail) {
+  engine->errnum = timedOut ? 0 : err;
+  const char *text = timedOut ? "Timeout" : strerror_r(err, engine->msgbuf, sizeof engine->msgbuf);
+  soap_set_receiver_error(engine, text, detail, SOAP_TCP_ERROR);
+  return SOAP_INVALID_SOCKET;
 }
 
 }  // namespace
@@ -187,8 +200,17 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
                      !((engine->imode | engine->omode) & (SOAP_IO_UDP | SOAP_IO_KEEPALIVE)) && !engine->connect_flags &&
                      !engine->client_addr && !engine->client_addr_ipv6 && engine->client_port < 0 &&
                      !engine->client_interface && !engine->tcp_keep_alive && host && *host;
-  if (!plain) return proxy->open_(engine, endpoint, host, port);
+  SOAP_SOCKET sk = plain ? proxy->ConnectPlain(host, port) : proxy->open_(engine, endpoint, host, port);
+  proxy->connection_ = soap_valid_socket(sk) ? Connection::kMade : Connection::kFailed;
+  return sk;
+}
 
+// One resolution and one attempt per address, as the runtime's connect
+// makes them; a failure ends with the runtime's code and texts.
+SOAP_SOCKET KvProxyBase::ConnectPlain(const char *host, int port) {
+  struct soap *engine = this;
+  engine->errmode = 0;
+  engine->errnum = 0;
   // A numeric IPv4 address names itself; anything else is resolved.
   sockaddr_in numeric{};
   addrinfo single{};
@@ -209,18 +231,29 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
     char service[16];
     *std::to_chars(service, service + sizeof service - 1, port).ptr = '\0';
     addrinfo *list = nullptr;
+    engine->errmode = 2;
     const int rc = getaddrinfo(host, service, &hints, &list);
     resolved.reset(list);
-    if (rc != 0 || !list) return proxy->open_(engine, endpoint, host, port);
+    if (rc != 0 || !list) {
+      soap_set_receiver_error(engine, gai_strerror(rc != 0 ? rc : EAI_NONAME), "getaddrinfo failed in tcp_connect()",
+                              SOAP_TCP_ERROR);
+      return SOAP_INVALID_SOCKET;
+    }
     found = list;
   }
-  bool timedOut = false;
-  // As the runtime does, an address that fails gives way to the next.
-  for (const addrinfo *at = found; at; at = at->ai_next) {
-    int sk = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
-    if (sk < 0 || !SetClientOptions(engine, sk)) {
-      if (sk >= 0) ::close(sk);
-      break;
+  // As the runtime does, an address that fails gives way to the next; the
+  // last one's failure is reported.
+  for (const addrinfo *at = found;; at = at->ai_next) {
+    const int sk = ::socket(at->ai_family, at->ai_socktype | SOCK_CLOEXEC, at->ai_protocol);
+    engine->errmode = 0;
+    if (sk < 0) {
+      if (at->ai_next) continue;
+      return ConnectFailed(engine, errno, false, "socket failed in tcp_connect()");
+    }
+    if (const char *why = SetClientOptions(engine, sk)) {
+      const int err = errno;
+      ::close(sk);
+      return ConnectFailed(engine, err, false, why);
     }
     if (::connect(sk, at->ai_addr, at->ai_addrlen) == 0) {
       // With send or receive time-outs the runtime would make the socket
@@ -229,10 +262,10 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
       if (engine->recv_timeout || engine->send_timeout) {
         if (!(engine->socket_flags & MSG_DONTWAIT)) {
           engine->socket_flags |= MSG_DONTWAIT;
-          proxy->addedDontWait_ = true;
+          addedDontWait_ = true;
         }
-        proxy->blockingSocket_ = sk;
-        proxy->socketRecvTimeout_ = 0;
+        blockingSocket_ = sk;
+        socketRecvTimeout_ = 0;
       } else {
         const timeval none{};
         setsockopt(sk, SOL_SOCKET, SO_SNDTIMEO, &none, sizeof none);
@@ -240,24 +273,15 @@ SOAP_SOCKET KvProxyBase::OpenNow(struct soap *engine, const char *endpoint, cons
       engine->peerlen = 0;
       engine->imode &= ~SOAP_ENC_SSL;
       engine->omode &= ~SOAP_ENC_SSL;
-      engine->errmode = 0;
-      engine->errnum = 0;
       return sk;
     }
     const int err = errno;
     ::close(sk);
-    if (err == EINPROGRESS || err == EAGAIN) timedOut = true;
+    // A blocking connect whose bound was spent ends as in progress.
+    const bool timedOut = err == EINPROGRESS || err == EAGAIN;
+    if (at->ai_next) continue;
+    return ConnectFailed(engine, err, timedOut, "connect failed in tcp_connect()");
   }
-  if (timedOut) {
-    // The bound was spent: the runtime's connect reports the failure, with
-    // no wait of its own.
-    const int saved = engine->connect_timeout;
-    engine->connect_timeout = -1;
-    SOAP_SOCKET sk = proxy->open_(engine, endpoint, host, port);
-    engine->connect_timeout = saved;
-    return sk;
-  }
-  return proxy->open_(engine, endpoint, host, port);
 }
 
 int KvProxyBase::SendNow(struct soap *engine, const char *data, size_t size) {

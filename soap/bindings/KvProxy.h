@@ -56,6 +56,12 @@ class KvProxyBase : public soap {
   soap_mode MadeIMode() const { return madeIMode_; }
   soap_mode MadeOMode() const { return madeOMode_; }
 
+  /// What the engine's connects since ForgetConnection came to: none
+  /// tried, the last one made, or the last one failed.
+  enum class Connection { kNotTried, kMade, kFailed };
+  Connection LastConnection() const { return connection_; }
+  void ForgetConnection() { connection_ = Connection::kNotTried; }
+
   const char *DefaultEndpoint() const { return defaultEndpoint_; }
   /// The largest reply, in bytes after decompression, and the longest one
   /// value (text or binary data) in bytes; 0 means no limit. A reply over
@@ -95,11 +101,14 @@ class KvProxyBase : public soap {
   // Sends without first waiting for the socket when it takes the bytes at
   // once; otherwise (or on TLS) the runtime's send with its time-out.
   static int SendNow(struct soap *engine, const char *data, size_t size);
-  // Connects a plain TCP socket blocking, bounded by the connect time-out
-  // as a socket option, instead of the runtime's non-blocking connect and
-  // wait; anything else, and every failure but a time-out, is left to the
-  // runtime's connect so that its errors stay as they are.
+  // Connects a plain TCP socket with ConnectPlain when there is a connect
+  // time-out; anything else is left to the runtime's connect. Either way
+  // the outcome is kept for LastConnection.
   static SOAP_SOCKET OpenNow(struct soap *engine, const char *endpoint, const char *host, int port);
+  // Resolves the host once and connects blocking, bounded by the connect
+  // time-out as a socket option, instead of the runtime's non-blocking
+  // connect and wait; a failure is reported as the runtime reports it.
+  SOAP_SOCKET ConnectPlain(const char *host, int port);
   // Receives on a socket OpenNow connected by a blocking receive bounded by
   // the receive time-out as a socket option, instead of the runtime's wait
   // in select before every receive; a time-out is reported by the runtime.
@@ -161,6 +170,7 @@ class KvProxyBase : public soap {
   SOAP_SOCKET blockingSocket_ = SOAP_INVALID_SOCKET;
   int socketRecvTimeout_ = 0;
   bool addedDontWait_ = false;
+  Connection connection_ = Connection::kNotTried;
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;
   BufferedBody bufferedBody_;
