@@ -2,8 +2,11 @@
 // order of a run's steps, cookies, endpoint and redirect, error record and
 // the network-error log.
 #include <gtest/gtest.h>
+#include <netdb.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -11,6 +14,7 @@
 
 #include "LogCapture.h"
 #include "LoopbackServer.h"
+#include "NetCalls.h"
 #include "RecordingSession.h"
 #include "catalogue/ServClasses.h"
 #include "wrench/TextConvert.h"
@@ -357,23 +361,66 @@ TEST_F(RunnerTest, EndpointWithoutHostIsRefused) {
   EXPECT_TRUE(server.Requests().empty());
 }
 
+// A connection that cannot be made: code 28, a client fault whose message
+// is the system's text, after one resolution and one attempt, whether the
+// runner's engine connects with a time-out or without one.
 TEST_F(RunnerTest, RefusedConnection) {
-  runner.SetServAddr(L"127.0.0.1:1");
-  LogCapture log;
+  struct Case {
+    const char *name;
+    std::wstring addr;
+    int connectTimeout;
+    std::string systemText;
+    int resolutions;
+    int attempts;
+  } cases[] = {
+      {"refused", L"127.0.0.1:1", 0, std::strerror(ECONNREFUSED), 1, 1},
+      {"refused, with a connect time-out", L"127.0.0.1:1", 5, std::strerror(ECONNREFUSED), 0, 1},
+      {"no such host", WRENCH::UTF8ToUnicode(netcalls::kUnresolvable) + L":1", 0, gai_strerror(EAI_NONAME), 1, 0},
+      {"no such host, with a connect time-out", WRENCH::UTF8ToUnicode(netcalls::kUnresolvable) + L":1", 5,
+       gai_strerror(EAI_NONAME), 1, 0},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    ProbeRunner refused;
+    refused.SetServSession(&session);
+    refused.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
+    refused.SetConnectTimeout(c.connectTimeout);
+    refused.SetServAddr(c.addr);
+    const std::string host = WRENCH::ConvertGBKToUtf8(c.addr.substr(0, c.addr.find(L':')));
+    const int resolutions = netcalls::Resolutions(host);
+    const int attempts = netcalls::Attempts(1);
+    session.Take();
+    LogCapture log;
+    EXPECT_FALSE(refused.RunServ());
+    EXPECT_EQ(netcalls::Resolutions(host) - resolutions, c.resolutions);
+    EXPECT_EQ(netcalls::Attempts(1) - attempts, c.attempts);
+    WebServError e = ErrorOf(refused);
+    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
+    EXPECT_EQ(e.faultCode, L"SOAP-ENV:Client");
+    EXPECT_TRUE(e.isClientFault);
+    EXPECT_EQ(e.faultMessage, WRENCH::AnsiToUnicode(c.systemText));
+    std::vector<std::string> lines = log.Lines();
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[3], "[4] Code = 28");
+    EXPECT_EQ(lines[4], "[4] FaultCode = SOAP-ENV:Client");
+    EXPECT_EQ(lines[5], "[4] FaultMessage = " + c.systemText);
+    auto *out = dynamic_cast<CLASHRULE__listClashRulesResponse *>(refused.GetOutput());
+    EXPECT_EQ(out->soap, nullptr);
+    std::vector<std::string> calls = session.Take();
+    EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()),
+              (std::vector<std::string>{"CanUpdate", "Unlock"}));
+  }
+}
+
+// The made-up text of a missing reply stands only where a connection was
+// made and ended without one.
+TEST_F(RunnerTest, AConnectionClosedWithoutAReplySaysSo) {
+  server.Reply("");
   EXPECT_FALSE(runner.RunServ());
   WebServError e = ErrorOf(runner);
-  EXPECT_EQ(e.code, SOAP_TCP_ERROR);
-  // The 2.8 runtime reports a failed connect as a receiver fault.
-  EXPECT_FALSE(e.isClientFault);
-  EXPECT_EQ(e.faultCode, L"SOAP-ENV:Server");
-  EXPECT_FALSE(e.faultMessage.empty());
-  ASSERT_EQ(log.Lines().size(), 7u);
-  EXPECT_EQ(log.Lines()[3], "[4] Code = " + std::to_string(SOAP_TCP_ERROR));
-  auto *out = dynamic_cast<CLASHRULE__listClashRulesResponse *>(runner.GetOutput());
-  EXPECT_EQ(out->soap, nullptr);
-  std::vector<std::string> calls = session.Take();
-  EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()),
-            (std::vector<std::string>{"CanUpdate", "Unlock"}));
+  EXPECT_EQ(e.code, SOAP_EOF);
+  EXPECT_EQ(e.faultMessage, L"No reply: the connection was closed or timed out");
+  EXPECT_EQ(server.Requests(1).size(), 1u);
 }
 
 TEST_F(RunnerTest, TemplateRunServImpMakesNoCall) {
@@ -381,11 +428,14 @@ TEST_F(RunnerTest, TemplateRunServImpMakesNoCall) {
   noCall.SetServSession(&session);
   LogCapture log;
   EXPECT_FALSE(noCall.RunServ());
-  EXPECT_EQ(ErrorOf(noCall).code, -1);
+  WebServError e = ErrorOf(noCall);
+  EXPECT_EQ(e.code, -1);
+  EXPECT_EQ(e.faultMessage, L"");
   std::vector<std::string> lines = log.Lines();
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0], "[2] Enter RunServImp SOAP_EOF");
   EXPECT_EQ(lines[4], "[4] Code = -1");
+  EXPECT_EQ(lines[6], "[4] FaultMessage = ");
   EXPECT_TRUE(server.Requests().empty());
 }
 

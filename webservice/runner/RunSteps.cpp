@@ -211,6 +211,7 @@ bool RunSteps(RunState state, RunCall &call) {
   GiveCookies(engine, before);
 
   state.proxy.soap_endpoint = endpoint.c_str();
+  state.proxy.ForgetConnection();
   int rc = refused              ? RefuseEndpoint(engine, "The redirect URL is not a valid http URL")
            : !HasHost(endpoint) ? RefuseEndpoint(engine, "The endpoint has no host")
                                 : call.Call();
@@ -230,9 +231,14 @@ bool RunSteps(RunState state, RunCall &call) {
     const char *code;
     const char *text;
     ReadFault(engine, code, text);
+    const kv::wire::KvProxyBase::Connection connection = state.proxy.LastConnection();
+    // The runtime (2.8) reports a connection that cannot be made as the
+    // server's fault; callers rely on the client's, which 2.7 gave.
+    if (connection == kv::wire::KvProxyBase::Connection::kFailed && code) code = "SOAP-ENV:Client";
     FillServError(code, text, error);
-    // A lost connection or a time-out leaves no fault text behind.
-    if (error.faultMessage.empty() && rc == SOAP_EOF)
+    // A connection closed or timed out before the reply leaves no fault
+    // text behind.
+    if (error.faultMessage.empty() && rc == SOAP_EOF && connection == kv::wire::KvProxyBase::Connection::kMade)
       error.faultMessage = L"No reply: the connection was closed or timed out";
     if (rc != kRedirect) LogNetworkError(endpoint, call.ServName(), rc, error);
   }
