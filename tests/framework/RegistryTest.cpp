@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,9 @@ class ListData : public CKeelData {
     managers.push_back(nullptr);  // a factory that gave nothing
     managers.push_back(new LogMgr(L"CAS_MGR ", log_));
     managers.push_back(new LogMgr(L"A", log_));  // second of one name
-    managers.push_back(new LogMgr(L"B", log_));
+    IMgrObject *b = new LogMgr(L"B", log_);
+    managers.push_back(b);
+    managers.push_back(b);  // a factory that gives the same manager twice
   }
 
  private:
@@ -94,15 +97,45 @@ TEST(Registry, AddAndRemoveOwnTheManagers) {
   std::vector<std::wstring> log;
   CKeelData data;
   EXPECT_FALSE(data.AddManager(nullptr));
-  ASSERT_TRUE(data.AddManager(new LogMgr(L"HoopsViewMgr", log)));
+  auto *held = new LogMgr(L"HoopsViewMgr", log);
+  ASSERT_TRUE(data.AddManager(held));
+  // The very manager again: refused, and it stays held.
+  EXPECT_FALSE(data.AddManager(held));
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(data.GetManager(L"HoopsViewMgr"), held);
+  // Another of the name: refused and, being handed over, deleted.
   EXPECT_FALSE(data.AddManager(new LogMgr(L"HoopsViewMgr", log)));
   EXPECT_EQ(log, std::vector<std::wstring>{L"delete HoopsViewMgr"});
+  EXPECT_EQ(data.GetManager(L"HoopsViewMgr"), held);
   log.clear();
   EXPECT_TRUE(data.RemoveManager(L"HoopsViewMgr"));
   EXPECT_EQ(log, (std::vector<std::wstring>{L"release HoopsViewMgr", L"delete HoopsViewMgr"}));
   EXPECT_EQ(data.GetManager(L"HoopsViewMgr"), nullptr);
   EXPECT_FALSE(data.RemoveManager(L"HoopsViewMgr"));
   EXPECT_TRUE(data.AddManager(new LogMgr(L"HoopsViewMgr", log)));
+}
+
+// A list that throws part-way: what it held by then is taken over.
+class ThrowingListData : public CKeelData {
+ public:
+  explicit ThrowingListData(std::vector<std::wstring> &log) : log_(log) {}
+  void CreateMgrs(std::list<IMgrObject *> &managers) override {
+    managers.push_back(new LogMgr(L"A", log_));
+    throw std::runtime_error("no more");
+  }
+
+ private:
+  std::vector<std::wstring> &log_;
+};
+
+TEST(Registry, AListThatThrowsStillHandsOverWhatItMade) {
+  std::vector<std::wstring> log;
+  {
+    ThrowingListData data(log);
+    data.TakeMgrs();
+    EXPECT_EQ(data.GetManagerNames(), std::list<std::wstring>{L"A"});
+  }
+  EXPECT_EQ(log, std::vector<std::wstring>{L"delete A"});
 }
 
 TEST(Registry, TheProcessIndexSeesWhatARegistryHolds) {

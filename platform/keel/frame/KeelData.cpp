@@ -33,13 +33,22 @@ bool CKeelData::AddManager(IMgrObject *manager) {
   KVUI::AssertUiThread("CKeelData::AddManager");
   if (!manager) return false;
   std::wstring name = manager->GetName();
-  bool held = false;
+  bool sameObject = false;
+  bool sameName = false;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (IMgrObject *m : managers_) held = held || m->GetName() == name;
-    if (!held) managers_.push_back(manager);
+    for (IMgrObject *m : managers_) {
+      sameObject = sameObject || m == manager;
+      sameName = sameName || m->GetName() == name;
+    }
+    if (!sameObject && !sameName) managers_.push_back(manager);
   }
-  if (held) {
+  if (sameObject) {
+    WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"manager \"" + name + L"\" is already held; it is kept as it is").c_str());
+    return false;
+  }
+  if (sameName) {
+    // Handed over, so ours to free; the one held stays.
     WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"manager \"" + name + L"\" is already registered; the new one is dropped").c_str());
     delete manager;
     return false;
@@ -93,8 +102,13 @@ void CKeelData::CreateMgrs(std::list<IMgrObject *> &) {}
 void CKeelData::TakeMgrs() {
   KVUI::AssertUiThread("CKeelData::TakeMgrs");
   std::list<IMgrObject *> managers;
-  CreateMgrs(managers);
-  if (auto *mfc = dynamic_cast<CKeelDataForMFC *>(this)) mfc->CreateMFCMgrs(managers);
+  // A list left part-made by an exception still hands over what it holds.
+  try {
+    CreateMgrs(managers);
+    if (auto *mfc = dynamic_cast<CKeelDataForMFC *>(this)) mfc->CreateMFCMgrs(managers);
+  } catch (...) {
+    WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, L"making the manager list failed; the managers made so far are kept");
+  }
   for (IMgrObject *m : managers)
     if (m) AddManager(m);
 }

@@ -27,7 +27,8 @@ class IKeelData {
   /// The manager registered under `name` (exact, case-sensitive), or null.
   virtual IMgrObject *GetManager(const std::wstring &name) = 0;
   /// Takes `manager` over and appends it. A null manager, or one whose name
-  /// is already held, is refused: false, and a refused manager is deleted.
+  /// is already held, is refused: false. A manager held already is left as
+  /// it is; another refused one is deleted, the one held stays.
   virtual bool AddManager(IMgrObject *manager) = 0;
   /// Releases (ReleaseObject) and deletes the manager `name`; false when
   /// none is held.
@@ -56,9 +57,9 @@ class CKeelData : public IKeelData {
   /// Appends the program's managers to `managers` (push-back); empty here.
   virtual void CreateMgrs(std::list<IMgrObject *> &managers);
 
-  /// Calls CreateMgrs on a fresh list and adds its managers in list order:
-  /// null entries are skipped; an entry whose name is already held is
-  /// deleted and logged. Called once by the framework.
+  /// Calls CreateMgrs on a fresh list and adds its managers in list order
+  /// as AddManager does (null entries are skipped); when making the list
+  /// throws, what it holds by then is added. Called once by the framework.
   void TakeMgrs();
   /// The names of the managers held, in list order.
   std::list<std::wstring> GetManagerNames();
