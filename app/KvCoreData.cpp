@@ -1,7 +1,7 @@
 #include "KvCoreData.h"
 
+#include <exception>
 #include <iterator>
-#include <new>
 #include <string>
 
 #include "KvWebServiceManager.h"
@@ -16,6 +16,8 @@
 #include "moxwebservicesmanagers/MoxWebServicesManagers.h"
 #include "tandem/Tandem.h"
 #include "ui/UiThread.h"
+#include "wrench/LogMsg.h"
+#include "wrench/TextConvert.h"
 
 CKvCoreData *g_pKvCoreData = nullptr;
 
@@ -24,10 +26,11 @@ namespace {
 using KEEL::FRAME::IMgrObject;
 
 // One row of the list: its registry name (null where the factory names the
-// manager) and how the manager is made.
+// manager), how the manager is made and the class or factory that makes it.
 struct MgrRow {
   const wchar_t *name;
   IMgrObject *(*make)(CKvCoreData &data, const std::wstring &name);
+  const wchar_t *madeBy;
 };
 
 template <class T>
@@ -69,21 +72,21 @@ IMgrObject *MakeWalkModuleMgr(CKvCoreData &, const std::wstring &name) {
   return new EventMgr::CWalkModuleMgr(std::wstring(name));
 }
 
-#define KV_CLASS(CLS) &Make<CLS>
-#define KV_FACTORY(NS, FACTORY, IFACE) &Call<NS::IFACE, &NS::FACTORY>
-#define KV_NAMELESS(NS, FACTORY, IFACE) &CallNameless<NS::IFACE, &NS::FACTORY>
+#define KV_CLASS(CLS) &Make<CLS>, L"" #CLS
+#define KV_FACTORY(NS, FACTORY, IFACE) &Call<NS::IFACE, &NS::FACTORY>, L"" #NS "::" #FACTORY
+#define KV_NAMELESS(NS, FACTORY, IFACE) &CallNameless<NS::IFACE, &NS::FACTORY>, L"" #NS "::" #FACTORY
 
 const MgrRow kMgrRows[] = {
     {nullptr, KV_NAMELESS(MOXMANAGERS::LOG, CreateRecordLogMgr, IRecordLogMgr)},
     {L"AppHoopsBaseMgr", KV_CLASS(KEEL::HOOPS::CHoopsBaseMgr)},
     {L"AppHoopsCtrlMgr", KV_CLASS(KEEL::HOOPS::CHoopsCtrlMgr)},
     {L"AppHoopsPinMgr", KV_CLASS(KEEL::HOOPS::CHoopsPinMgr)},
-    {L"AppMFCWndViewMgr", &MakeWndViewMgr},
-    {L"AppRibbonMenuMgr", &MakeRibbonMenuMgr},
+    {L"AppMFCWndViewMgr", &MakeWndViewMgr, L"KEEL::MFC::CMFCViewMgr"},
+    {L"AppRibbonMenuMgr", &MakeRibbonMenuMgr, L"MODKIT::MFC::CRibbonMenuMgr"},
     {L"AppStatusBarMgr", KV_FACTORY(MODKIT::MFC, CreateStatusBarMgr, IStatusBarMgr)},
     {L"MoxClientUpdateMgr", KV_CLASS(MOXMANAGERS::CLIENTUPDATE::CClientUpdateMgr)},
-    {L"AppMDITabPageMgr", &MakeMDITabPage},
-    {L"APP_WALK_MODULE_MGR", &MakeWalkModuleMgr},
+    {L"AppMDITabPageMgr", &MakeMDITabPage, L"MODKIT::MFC::CMDITabPage"},
+    {L"APP_WALK_MODULE_MGR", &MakeWalkModuleMgr, L"EventMgr::CWalkModuleMgr"},
     {L"MoxPushDllMgr", KV_CLASS(MOXMANAGERS::ORVELNET::COrvelNetMgr)},
     {L"MoxCurProjectMgr", KV_CLASS(MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr)},
     {L"MoxTaskPaneMgr", KV_CLASS(MOXMANAGERS::PANE::TaskPaneMgr)},
@@ -190,6 +193,11 @@ const MgrRow kMgrRows[] = {
 #undef KV_FACTORY
 #undef KV_NAMELESS
 
+void LogRowFailed(const MgrRow &row, const std::wstring &why) {
+  const std::wstring who = row.name ? L"\"" + std::wstring(row.name) + L"\" (" + row.madeBy + L")" : row.madeBy;
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, (L"manager " + who + L" was not made: " + why).c_str());
+}
+
 }  // namespace
 
 CKvCoreData::CKvCoreData() {}
@@ -200,10 +208,13 @@ void CKvCoreData::CreateMgrs(std::list<IMgrObject *> &managers) {
   KVUI::AssertUiThread("CKvCoreData::CreateMgrs");
   for (const MgrRow &row : kMgrRows) {
     IMgrObject *manager = nullptr;
+    // A row that throws is skipped; the rest of the list is still made.
     try {
       manager = row.make(*this, row.name ? std::wstring(row.name) : std::wstring());
-    } catch (const std::bad_alloc &) {
-      manager = nullptr;
+    } catch (const std::exception &e) {
+      LogRowFailed(row, WRENCH::UTF8ToUnicode(e.what()));
+    } catch (...) {
+      LogRowFailed(row, L"an unknown exception");
     }
     if (manager) managers.push_back(manager);
   }

@@ -15,7 +15,7 @@ class CKvCoreData : public MOXMANAGERS::MOXFRAME::CMoxKeelData {
   ~CKvCoreData() override;
   /// Appends the program's managers to `managers`, in their fixed order.
   /// A row whose class or factory yields nothing (or no manager) is
-  /// skipped.
+  /// skipped; one that throws is skipped and logged with its name.
   void CreateMgrs(std::list<KEEL::FRAME::IMgrObject *> &managers) override;
   /// Nothing: the window managers are in the list of CreateMgrs.
   void CreateMFCMgrs(std::list<KEEL::FRAME::IMgrObject *> &managers) override;

@@ -12,6 +12,7 @@
 
 #include "KvCoreData.h"
 #include "KvCoreFramework.h"
+#include "LogCapture.h"
 #include "journal/Answers.h"
 #include "journal/Journal.h"
 #include "journal/RecordingMgr.h"
@@ -168,6 +169,29 @@ TEST_F(ManagerListTest, EveryRowInOrderUnderItsExactNameFromItsClassOrFactory) {
     EXPECT_EQ(MadeBy(*it), row.madeBy);
     ++it;
   }
+}
+
+// A row whose class or factory throws is skipped and logged with its name;
+// the rest of the list is still made.
+TEST_F(ManagerListTest, ARowThatThrowsIsSkippedAndLogged) {
+  const std::wstring failing[] = {L"AppHoopsCtrlMgr", L"MoxElevCatMgr"};
+  KVOUTSIDE::CAnswers::Instance().Push(failing[0], L"create", L"no licence");
+  KVOUTSIDE::CAnswers::Instance().Push(failing[1], L"create", L"");  // no std::exception
+  CKvCoreData data;
+  kv::test::LogCapture log;
+  data.CreateMgrs(managers);
+  ASSERT_EQ(managers.size(), std::size(kRows) - 2);
+  auto it = managers.begin();
+  for (const Row &row : kRows) {
+    if (row.name == failing[0] || row.name == failing[1]) continue;
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ((*it)->GetName(), row.name);
+    ++it;
+  }
+  EXPECT_EQ(log.Lines(),
+            (std::vector<std::string>{
+                "[2] manager \"AppHoopsCtrlMgr\" (KEEL::HOOPS::CHoopsCtrlMgr) was not made: no licence",
+                "[2] manager MOXMANAGERS::ELEVATION::CreateElevCatMgr was not made: an unknown exception"}));
 }
 
 TEST_F(ManagerListTest, ConstructorArgumentsOfTheWindowRows) {
