@@ -102,7 +102,11 @@ bool CKvDimMarkCmd::PreStop() {
 
 bool CKvDimMarkCmd::IsClickButton() const { return m_bClickButton; }
 
-void CKvDimMarkCmd::SetClickButton(bool click) { m_bClickButton = click; }
+void CKvDimMarkCmd::SetClickButton(bool click) {
+  m_bClickButton = click;
+  // A released button has placed no points of the next dimensioning.
+  if (!click) ClearCurDimCount();
+}
 
 int CKvDimMarkCmd::GetCurDimCount() const { return m_nCurDimCount; }
 

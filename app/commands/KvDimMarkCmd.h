@@ -31,7 +31,7 @@ class CKvDimMarkCmd : public CCommandBase, public KEEL::CMD::CPushMsgCmdObj {
 
   /// Whether the button is pressed.
   bool IsClickButton() const override;
-  /// Presses or releases the button.
+  /// Presses or releases the button; releasing it clears the point count.
   void SetClickButton(bool click) override;
   /// The number of points placed so far.
   int GetCurDimCount() const;

@@ -4,6 +4,8 @@
 
 #include <boost/any.hpp>
 #include <boost/shared_ptr.hpp>
+#include <cstdlib>
+#include <filesystem>
 #include <new>
 
 #include "KvCoreData.h"
@@ -34,6 +36,34 @@ std::wstring Root() { return WRENCH::GetSysRoot(); }
 }  // namespace
 
 std::wstring GetUIConfigDir() { return Root() + L"config/system/UI"; }
+
+bool CheckInstallRoot(std::ostream &err) {
+  // Why `dir` is no directory; empty when it is one.
+  const auto problem = [](const std::string &dir) -> std::string {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(dir, error);
+    if (status.type() == std::filesystem::file_type::not_found) return "no such directory";
+    if (error) return error.message();
+    return std::filesystem::is_directory(status) ? std::string() : "not a directory";
+  };
+  std::string root = WRENCH::ConvertGBKToUtf8(Root());
+  // Without its separator, so that a file is not taken for a missing directory.
+  if (root.size() > 1) root.pop_back();
+  const char *env = std::getenv("KV_INSTALL_ROOT");
+  const std::string where = "installation root " + root +
+                            (env && *env ? " (KV_INSTALL_ROOT)" : " (the program's directory; KV_INSTALL_ROOT names another)");
+  std::string why = problem(root);
+  if (!why.empty()) {
+    err << "kestrova: " << where << ": " << why << "\n";
+    return false;
+  }
+  why = problem(root + "/config/system");
+  if (!why.empty()) {
+    err << "kestrova: " << where << " has no config/system: " << why << "\n";
+    return false;
+  }
+  return true;
+}
 
 CKestrovaApp::CKestrovaApp() {
   m_dwRestartManagerSupportFlags = AFX_RESTART_MANAGER_SUPPORT_ALL_ASPECTS;

@@ -5,6 +5,7 @@
 // Everything runs on the user-interface thread.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ class CKestrovaApp : public CBCGPWinApp {
 
 /// The installation root followed by "config/system/UI".
 std::wstring GetUIConfigDir();
+
+/// Whether the installation root and its "config/system" are directories;
+/// when not, one line on `err` says which is missing. Creates nothing.
+bool CheckInstallRoot(std::ostream &err);
 
 /// The program's single-instance name.
 extern const wchar_t *const kKestrovaMutexName;

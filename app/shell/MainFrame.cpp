@@ -52,6 +52,10 @@ const COLORREF kShades[] = {
 
 const wchar_t kCasMgr[] = L"CENTRALAUTHENTICATIONSERVICE_MGR ";
 
+// A refused close: the window stays, so a login that the server ends later
+// restarts the program again.
+void KeepRestart() { MOXCOMMANDS::LOGIN::CReStartUp::m_bEnableStart = true; }
+
 template <size_t N>
 void AddGroup(CBCGPRibbonColorButton &button, const wchar_t *caption, const COLORREF (&colors)[N], BOOL contiguous) {
   CList<COLORREF, COLORREF> list;
@@ -118,23 +122,28 @@ void CMainFrame::OnClose() {
   auto *clash = GetManagerAs<KVCOLLISION::LOGIC::IKvCollisionCheckMgr>(data, L"APP_COLLISION_MODEL_MGR");
   if (clash && clash->GetIsChecking()) {
     FACET::ShowMessageBox(L"碰撞检查正在进行中，请稍后再试", 0);
+    KeepRestart();
     return;
   }
   auto *hole = GetManagerAs<Hole::IHoleCheckMgr>(data, L"APP_HOLE_CHECK_MGR");
   if (hole && hole->IsChecking()) {
     FACET::ShowMessageBox(L"孔洞检查正在进行中，请稍后再试", 0);
+    KeepRestart();
     return;
   }
   auto *proc = GetManagerAs<MOXMANAGERS::PROJDATA_PROC::IProjDataProcessMgr>(data, L"MoxProjDataProcMgr");
   if (proc && proc->IsHaveTask() &&
-      FACET::ShowMessageBox(L"本机处理任务中存在未处理完的\n工程继续退出 将放弃本次处理", MB_YESNO) == IDNO)
+      FACET::ShowMessageBox(L"本机处理任务中存在未处理完的\n工程继续退出 将放弃本次处理", MB_YESNO) == IDNO) {
+    KeepRestart();
     return;
+  }
   // Web errors are ignored from here on; a window that stays open takes
   // them again.
   g_bAppRunning = false;
   if (!MOXCOMMANDS::LOGIN::CStartUpEve::IsChangeingUser() && g_nLoginEnded != 1) {
     if (FACET::ShowMessageBox(L"确定要退出软件？", MB_ICONQUESTION | MB_YESNO) != IDYES) {
       g_bAppRunning = true;
+      KeepRestart();
       return;
     }
     LogFunctionUse(m_pFramework, L"退出软件", L"退出软件");

@@ -51,6 +51,8 @@ int main(int argc, char **argv) {
       args.push_back(argv[i]);
     }
   }
+  // Without an installation nothing starts, and nothing is created.
+  if (!CheckInstallRoot(std::cerr)) return 1;
   std::istream &in = file.is_open() ? static_cast<std::istream &>(file) : std::cin;
   KVOUTSIDE::CJournal::Instance().SetSink(
       [](const KVOUTSIDE::JournalEntry &entry) { std::cout << "journal: " << KVUI::Utf8(entry.Line()) << "\n"; });

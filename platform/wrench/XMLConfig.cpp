@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "wrench/ConfigFile.h"
 #include "wrench/TextConvert.h"
 
 namespace WRENCH {
@@ -66,12 +67,8 @@ CXMLConfig::CXMLConfig(const std::wstring &path) : path_(path) {}
 int CXMLConfig::GetXmlInt(const std::wstring &key) {
   std::vector<std::string> parts = SplitKey(key);
   if (parts.empty()) return 0;
-  const std::string file = ConvertGBKToUtf8(path_);
-  std::error_code error;
-  // pugixml would read a directory as a file of absurd size.
-  if (!std::filesystem::is_regular_file(file, error)) return 0;
   pugi::xml_document doc;
-  if (!doc.load_file(file.c_str())) return 0;
+  if (LoadConfigXml(path_, doc) != ConfigRead::kLoaded) return 0;
   pugi::xml_node node = doc;
   for (const std::string &part : parts) {
     node = node.child(part.c_str());

@@ -15,7 +15,9 @@ class CXMLConfig {
   explicit CXMLConfig(const std::wstring &path);
 
   /// The integer text of the element at `key`; 0 when the file, the element
-  /// or a whole decimal integer (surrounding blanks allowed) is missing.
+  /// or a whole decimal integer (surrounding blanks allowed) is missing. A
+  /// file that cannot be read or is no XML reads as missing and is reported
+  /// (LoadConfigXml).
   int GetXmlInt(const std::wstring &key);
   /// Stores `value` as the text of the element at `key`, creating the file,
   /// its directory and the missing elements. False when the key is no

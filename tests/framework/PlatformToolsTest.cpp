@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "quilltools/QuillTools.h"
+#include "wrench/ConfigFile.h"
+#include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 #include "wrench/XMLConfig.h"
@@ -116,6 +119,67 @@ TEST_F(XmlConfigTest, AFailedWriteSaysSoAndLosesNothing) {
   std::wstring empty = Write("empty.xml", "");
   EXPECT_TRUE(WRENCH::CXMLConfig(empty).WriteXmlInt(4, L"/KvConfig/OpenTip"));
   EXPECT_EQ(WRENCH::CXMLConfig(empty).GetXmlInt(L"/KvConfig/OpenTip"), 4);
+}
+
+// A missing file is no error; one that exists but cannot be read or parsed
+// is named with its reason on standard error and in the log, once.
+TEST_F(XmlConfigTest, ABrokenFileIsReportedWithItsReasonAMissingOneIsNot) {
+  using WRENCH::ConfigRead;
+  struct Case {
+    const char *name;
+    std::function<std::wstring()> make;  // the file's path
+    ConfigRead read;
+    const wchar_t *reason;  // part of the reason
+  } cases[] = {
+      {"document", [&] { return Write("ok.xml", "<KvConfig/>"); }, ConfigRead::kLoaded, L""},
+      {"missing", [&] { return Path("absent.xml"); }, ConfigRead::kMissing, L""},
+      {"under a file", [&] { return Write("file", "x") + L"/a.xml"; }, ConfigRead::kMissing, L""},
+      {"directory",
+       [&] {
+         fs::create_directories(dir_ / "dir.xml");
+         return Path("dir.xml");
+       },
+       ConfigRead::kBroken, L"cannot be read: Is a directory"},
+      {"truncated", [&] { return Write("cut.xml", "<KvConfig><OpenTip>1</Op"); }, ConfigRead::kBroken,
+       L"is not XML: Start-end tags mismatch at byte 22"},
+      {"empty", [&] { return Write("empty.xml", ""); }, ConfigRead::kBroken, L"is not XML: No document element"},
+      {"binary", [&] { return Write("binary.xml", std::string("<\0\x01\xff", 4)); }, ConfigRead::kBroken, L"is not XML: "},
+      {"unreadable",
+       [&] {
+         std::wstring path = Write("locked.xml", "<KvConfig/>");
+         fs::permissions(dir_ / "locked.xml", fs::perms::none);
+         return path;
+       },
+       ConfigRead::kBroken, L"cannot be read: Permission denied"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    // Reading is not denied to the superuser.
+    if (std::string(c.name) == "unreadable" && geteuid() == 0) continue;
+    const std::wstring path = c.make();
+    ::testing::internal::CaptureStderr();
+    pugi::xml_document doc;
+    std::wstring reason;
+    EXPECT_EQ(WRENCH::LoadConfigXml(path, doc, &reason), c.read);
+    EXPECT_EQ(WRENCH::LoadConfigXml(path, doc), c.read);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(reason.find(c.reason), std::wstring::npos) << WRENCH::ConvertGBKToUtf8(reason);
+    if (c.read != ConfigRead::kBroken) {
+      EXPECT_TRUE(said.empty()) << said;
+      EXPECT_EQ(bool(doc.document_element()), c.read == ConfigRead::kLoaded);
+      continue;
+    }
+    EXPECT_FALSE(doc.document_element());
+    const std::string line = WRENCH::ConvertGBKToUtf8(path + L" " + reason);
+    EXPECT_EQ(said.find(line), said.rfind(line)) << said;  // said once
+    EXPECT_NE(said.find(line), std::string::npos) << said;
+    EXPECT_EQ(said.find("File was not found"), std::string::npos);
+    WRENCH::CLogMsg::Flush();
+    std::ifstream log(WRENCH::CLogMsg::GetLogPath());
+    std::stringstream logged;
+    logged << log.rdbuf();
+    EXPECT_NE(logged.str().find(line), std::string::npos);
+  }
 }
 
 TEST(QuillTools, TokenizeKeepsEveryField) {

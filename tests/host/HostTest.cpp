@@ -4,10 +4,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
 #include <string>
+#include <vector>
 
 #include "keel/web/AppWebServiceMgr.h"
 #include "keel/web/WebServ.h"
@@ -167,6 +169,36 @@ TEST(WebHost, StartWaitsWhileTheQueueIsFull) {
   EXPECT_TRUE(posted);
 }
 
+// Stop runs what was queued, refuses a poster that waited for room and
+// every later post, and returns once the threads have ended.
+TEST(WebHost, StopRunsWhatWasPostedAndRefusesLaterPosts) {
+  std::mutex gate;
+  std::unique_lock<std::mutex> closed(gate);
+  std::atomic<int> ran{0};
+  CWorkerPool pool(1, 1);
+  std::atomic<bool> busy{false};
+  ASSERT_TRUE(pool.Post([&] {
+    busy = true;
+    std::lock_guard<std::mutex> wait(gate);
+    ++ran;
+  }));
+  while (!busy) std::this_thread::yield();
+  ASSERT_TRUE(pool.Post([&] { ++ran; }));  // the queue is full now
+  bool waitedPost = true;
+  std::thread waiting([&] { waitedPost = pool.Post([&] { ran += 100; }); });
+  std::thread stopper([&] { pool.Stop(); });
+  // No room comes while the worker waits at the gate: only the stop wakes
+  // the waiting poster.
+  waiting.join();
+  EXPECT_FALSE(waitedPost);
+  closed.unlock();
+  stopper.join();
+  EXPECT_EQ(ran, 2);
+  EXPECT_FALSE(pool.Post([&] { ran += 100; }));
+  pool.Stop();
+  EXPECT_EQ(ran, 2);
+}
+
 // A runner whose run throws.
 class ThrowingRunner : public IWebRunner, public IWebRedirect {
  public:
@@ -228,6 +260,52 @@ TEST(WebHost, ARunThatThrowsCompletesAsAFailure) {
     EXPECT_NE(e.faultMessage.find(L"boom"), std::wstring::npos);
   }  // the host's threads finish their work before they go
   EXPECT_EQ(observer.calls, 1);
+}
+
+// The registry's shut-down step ends the host's threads: a request started
+// before it has ended when it returns; one started after it fails at once.
+TEST(WebHost, ReleaseEndsTheThreadsAndALaterRequestFailsAtOnce) {
+  for (const bool withDispatcher : {true, false}) {
+    SCOPED_TRACE(withDispatcher ? "dispatcher" : "completion thread");
+    std::mutex mutex;
+    std::vector<std::function<void()>> dispatched;
+    CountingObserver observer;
+    {
+      CAppWebServiceMgr host;
+      WebHostConfig config;
+      config.library = KV_WEBSERVICE_LIBRARY;
+      config.servAddr = L"127.0.0.1:1";  // refuses connections
+      if (withDispatcher) {
+        config.dispatcher = [&](std::function<void()> task) {
+          std::lock_guard<std::mutex> lock(mutex);
+          dispatched.push_back(std::move(task));
+        };
+      }
+      std::string error;
+      ASSERT_TRUE(host.Load(config, error)) << error;
+      boost::shared_ptr<IWebServ> before = host.GetWebServ(L"ClashRule_listClashRules");
+      ASSERT_NE(before, nullptr);
+      before->SetObserver(&observer, 5);
+      before->Start();
+      host.ReleaseObject();
+      EXPECT_TRUE(before->IsFinished());
+      WebServError e;
+      EXPECT_NE(before->GetServError(e).code, 0);
+      EXPECT_EQ(observer.calls, withDispatcher ? 0 : 1);
+
+      boost::shared_ptr<IWebServ> after = host.GetWebServ(L"ClashRule_listClashRules");
+      ASSERT_NE(after, nullptr);
+      after->SetObserver(&observer, 5);
+      after->Start();
+      EXPECT_TRUE(after->IsFinished());
+      after->Wait();
+      EXPECT_EQ(after->GetServError(e).code, -1);
+      EXPECT_NE(e.faultMessage.find(L"host has stopped"), std::wstring::npos);
+    }
+    // Without a dispatcher nobody is told of the late request.
+    for (auto &task : dispatched) task();
+    EXPECT_EQ(observer.calls, withDispatcher ? 2 : 1);
+  }
 }
 
 }  // namespace

@@ -310,6 +310,38 @@ TEST_F(InitCmdTest, TheNextDimensioningCountsItsPointsFromZero) {
   EXPECT_TRUE(dims[0]->IsClickButton());
 }
 
+// A button released by a second click or by choosing a sister forgets its
+// points: pressed again, one new point is dropped by Escape as the only one.
+TEST_F(InitCmdTest, AReleasedButtonCountsItsPointsFromZeroWhenPressedAgain) {
+  struct Case {
+    const char *what;
+    std::vector<const wchar_t *> steps;  // commands run; null: a point placed
+  } const cases[] = {
+      {"second click", {L"AppCmd_DISTANCE", nullptr, L"AppCmd_DISTANCE", L"AppCmd_DISTANCE", nullptr}},
+      {"sister chosen", {L"AppCmd_DISTANCE", nullptr, L"AppCmd_DUIQI", L"AppCmd_DISTANCE", nullptr}},
+      {"sister with points", {L"AppCmd_DUIQI", nullptr, L"AppCmd_DISTANCE", nullptr, L"AppCmd_DUIQI", nullptr}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    Rebuild(true);
+    for (const wchar_t *step : c.steps) {
+      if (step)
+        Run(step);
+      else
+        Click(View::LBUTTONDOWN);
+    }
+    CKvDimMarkCmd *last = dynamic_cast<CKvDimMarkCmd *>(cmds->GetCommand(c.steps[c.steps.size() - 2]));
+    ASSERT_NE(last, nullptr);
+    for (CKvDimMarkCmd *dim : dims) EXPECT_EQ(dim->GetCurDimCount(), dim == last ? 1 : 0);
+    KVOUTSIDE::CJournal::Instance().Clear();
+    KeyUp(VK_ESCAPE);
+    EXPECT_EQ(Lines(L"MoxDimMarkMgr|CancelDimPoint").size(), 1u);
+    EXPECT_TRUE(Lines(L"MoxDimMarkMgr|ResetDimMark").empty());
+    EXPECT_TRUE(last->IsClickButton());
+    EXPECT_TRUE(IsCurrent(L"AppCmd_DimMark"));
+  }
+}
+
 TEST_F(InitCmdTest, RightButtonAndEscapeWithoutDimensioningStopNothing) {
   Click(View::RBUTTONUP);
   KeyUp(VK_ESCAPE);

@@ -117,6 +117,44 @@ TEST_F(WebErrorPeerTest, ALoginEndedByTheServerRestartsTheProgramAndEndsTheProce
   }
 }
 
+// A close the user or a busy check refused keeps the window, and with it
+// the restart: the server ending the login afterwards starts the program
+// anew.
+TEST_F(WebErrorPeerTest, AfterARefusedCloseALoginEndedByTheServerStillRestarts) {
+  const wchar_t kQuit[] = L"确定要退出软件？";
+  struct Case {
+    const char *what;
+    const wchar_t *busy;  // the manager whose check answers "busy"
+    const wchar_t *check;
+    const wchar_t *box;
+    int answer;
+  } const cases[] = {
+      {"clash check runs", L"APP_COLLISION_MODEL_MGR", L"GetIsChecking", L"碰撞检查正在进行中，请稍后再试", IDOK},
+      {"hole check runs", L"APP_HOLE_CHECK_MGR", L"IsChecking", L"孔洞检查正在进行中，请稍后再试", IDOK},
+      {"pending task kept", L"MoxProjDataProcMgr", L"IsHaveTask",
+       L"本机处理任务中存在未处理完的\n工程继续退出 将放弃本次处理", IDNO},
+      {"exit not confirmed", nullptr, nullptr, kQuit, IDNO},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    SetUp();
+    if (c.busy) KVOUTSIDE::CAnswers::Instance().Set(c.busy, c.check, L"1");
+    responder.ExpectMessageBox(c.answer, std::wstring(c.box));
+    Frame()->PostMessage(WM_CLOSE);
+    KVUI::PumpPending();
+    ASSERT_TRUE(Frame()->IsWindow());
+    KVOUTSIDE::CAnswers::Instance().Clear();
+    KVOUTSIDE::CJournal::Instance().Clear();
+    QueueFault(1007, "账号已在别处登录", 1);
+    responder.ExpectMessageBox(IDOK, L"账号已在别处登录");
+    ListRules(1);
+    EXPECT_EQ(Lines(L"CReStartUp||StartUp"), std::vector<std::wstring>{L"MOXCOMMANDS::LOGIN::CReStartUp||StartUp|true"});
+    EXPECT_EQ(hooks.processEnds, std::vector<UINT>{0});
+    hooks.processEnds.clear();
+  }
+}
+
 TEST_F(WebErrorPeerTest, AServerFaultDuringClosingOrWithoutAnInfoCodeIsIgnored) {
   peer.Post("/control/fault", [] {
     Json::Value fault;

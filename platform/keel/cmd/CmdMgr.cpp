@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <exception>
-#include <filesystem>
 
 #include "ui/UiThread.h"
+#include "wrench/ConfigFile.h"
 #include "wrench/LogMsg.h"
 #include "wrench/TextConvert.h"
 
@@ -268,11 +268,8 @@ bool CCmdMgr::AddCommand(ICmdObject *command) {
 void CCmdMgr::BindCmdId(UINT id, const std::wstring &name) { ids_[id] = name; }
 
 bool CCmdMgr::LoadCmdIds(const std::wstring &file) {
-  const std::string path = WRENCH::ConvertGBKToUtf8(file);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
   pugi::xml_document doc;
-  if (!doc.load_file(path.c_str())) return false;
+  if (WRENCH::LoadConfigXml(file, doc) != WRENCH::ConfigRead::kLoaded) return false;
   for (pugi::xml_node cmd : doc.child("KvCmdIds").children("Cmd")) {
     unsigned id = cmd.attribute("id").as_uint(0);
     std::wstring name = WRENCH::UTF8ToUnicode(cmd.attribute("name").value());

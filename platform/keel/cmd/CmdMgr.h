@@ -100,7 +100,7 @@ class CCmdMgr : public KEEL::FRAME::CMgrObject, public ICmdMgr {
   /// Binds ribbon id `id` to the command `name`.
   void BindCmdId(UINT id, const std::wstring &name);
   /// Binds the ids of an XML file <KvCmdIds><Cmd id="5899" name="..."/>;
-  /// false when it cannot be read.
+  /// false when it is missing or cannot be read (then reported).
   bool LoadCmdIds(const std::wstring &file);
   /// The command that takes the view's input while none is current
   /// (default "APP_KV_IDLE_CMD"; when it is missing, the first command of

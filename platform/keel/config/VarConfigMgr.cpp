@@ -3,8 +3,8 @@
 #include <pugixml.hpp>
 
 #include <cstring>
-#include <filesystem>
 
+#include "wrench/ConfigFile.h"
 #include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
@@ -29,19 +29,15 @@ void CVarConfigMgr::SetVar(const std::wstring &name, const std::wstring &value) 
 }
 
 void CVarConfigMgr::Load() {
-  const std::string file = WRENCH::ConvertGBKToUtf8(file_);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) {
-    WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"no program variables: no file " + file_).c_str());
-    return;
-  }
   pugi::xml_document doc;
-  pugi::xml_parse_result parsed = doc.load_file(file.c_str());
-  if (!parsed) {
-    WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"no program variables read from " + file_ + L": " +
-                                              WRENCH::UTF8ToUnicode(parsed.description()))
-                                                 .c_str());
-    return;
+  switch (WRENCH::LoadConfigXml(file_, doc)) {
+    case WRENCH::ConfigRead::kLoaded:
+      break;
+    case WRENCH::ConfigRead::kMissing:
+      WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN, (L"no program variables: no file " + file_).c_str());
+      return;
+    case WRENCH::ConfigRead::kBroken:  // reported with its reason
+      return;
   }
   const std::wstring root = WRENCH::GetSysRoot();
   for (pugi::xml_node var : doc.child("KvVars").children("Var")) {

@@ -74,10 +74,9 @@ void CKeelFramework::InitLoginInstance(const std::wstring &resFile) {
 
   if (auto *keelData = dynamic_cast<CKeelData *>(data_)) keelData->TakeMgrs();
 
-  std::wstring ids = WRENCH::GetSysRoot() + L"config/system/CmdIds.xml";
-  std::error_code exists;
-  if (std::filesystem::exists(WRENCH::ConvertGBKToUtf8(ids), exists) && !commands->LoadCmdIds(ids))
-    Log(WRENCH::LV_WARN, L"the ribbon ids of " + ids + L" cannot be read");
+  // A file that cannot be read is reported by its reader; a missing one
+  // binds no ids.
+  commands->LoadCmdIds(WRENCH::GetSysRoot() + L"config/system/CmdIds.xml");
   error.clear();
   if (!commands->LoadCommands(error)) Log(WRENCH::LV_ERROR, WRENCH::UTF8ToUnicode(error));
 }

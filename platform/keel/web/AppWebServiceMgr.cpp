@@ -78,6 +78,12 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
   return true;
 }
 
+void CAppWebServiceMgr::ReleaseObject() {
+  // Workers first: their runs hand completions to the completion thread.
+  if (workers_) workers_->Stop();
+  if (completions_) completions_->Stop();
+}
+
 void CAppWebServiceMgr::SetServicePath(const std::wstring &service, const std::wstring &path) {
   std::lock_guard<std::mutex> lock(mutex_);
   servicePaths_[service] = path;
@@ -151,7 +157,7 @@ void CAppWebServiceMgr::Complete(const boost::shared_ptr<CWebServ> &serv) {
   if (config_.dispatcher)
     config_.dispatcher(std::move(task));
   else
-    completions_->Post(std::move(task));
+    completions_->Post(std::move(task));  // refused once the host has stopped
 }
 
 }  // namespace KEEL::WEB

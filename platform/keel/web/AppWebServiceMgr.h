@@ -15,6 +15,11 @@
 // one whose slow task runs a nested message loop) a slow callback delays no
 // other. Start returns at once unless WebHostConfig::maxQueued requests
 // already wait for a worker; then it waits for room.
+// ReleaseObject (the registry's shut-down step) ends the threads: the
+// requests already started run to their end (within their time-outs),
+// their completions are handed on, then the workers and the completion
+// thread are joined. A request started after it fails at once; without a
+// dispatcher nobody is told of it.
 // Destroy the host after every manager and request that uses it; tasks
 // still queued in a dispatcher may run after that and then tell no web
 // error. The library stays loaded until the process ends.
@@ -87,6 +92,9 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
 
   boost::shared_ptr<IWebServ> GetWebServ(const std::wstring &servName) override;
   void SetWebErrorObserver(IWebErrorObserver *observer) override;
+  /// Runs the requests already started to their end and joins the host's
+  /// threads; later requests fail at once.
+  void ReleaseObject() override;
 
  private:
   // The web-error observer, shared with queued completions so that they

@@ -48,9 +48,25 @@ void CWebServ::Start() {
     started_ = true;
   }
   boost::shared_ptr<CWebServ> self = shared_from_this();
-  host_.Workers().Post([self] {
+  const bool posted = host_.Workers().Post([self] {
     if (self->Claim()) self->Run();
   });
+  if (!posted) RefuseStopped();
+}
+
+// The host's workers have ended: the request fails without a run, and its
+// completion is handed on as for any other.
+void CWebServ::RefuseStopped() {
+  {
+    std::lock_guard<std::mutex> lock(stateMutex_);
+    if (claimed_) return;
+    claimed_ = finished_ = true;
+    error_ = WebServError();
+    error_.code = -1;
+    error_.faultMessage = L"Web-service request not run: the web-service host has stopped";
+  }
+  finishedCv_.notify_all();
+  host_.Complete(shared_from_this());
 }
 
 // A waiting caller runs a request that no worker has taken yet on its own

@@ -1,5 +1,6 @@
 // CWebServ: one request of one operation on its own runner (a fresh clone).
-// Start posts the run to the host's workers; Wait runs a request that no
+// Start posts the run to the host's workers (once they have stopped, the
+// request fails at once and its completion is handed on as usual); Wait runs a request that no
 // worker has taken yet on the waiting thread; RunHere runs it on the
 // caller's thread without posting it. When the run has ended the host hands
 // the completion to its dispatcher, which tells the observer (Notify) and
@@ -54,6 +55,8 @@ class CWebServ : public IWebServ, public IWebServRunHere, public boost::enable_s
  private:
   /// Whether this thread takes the run; true once only.
   bool Claim();
+  /// Finishes a request the host's workers refused as a failure.
+  void RefuseStopped();
   /// Runs the request and records how it ended; hands the completion to
   /// the host, without `notify` only a failure.
   void Run(bool notify = true);

@@ -6,22 +6,29 @@ CWorkerPool::CWorkerPool(int threads, std::size_t maxQueued) : maxQueued_(maxQue
   for (int i = 0; i < (threads > 0 ? threads : 1); ++i) threads_.emplace_back([this] { Work(); });
 }
 
-CWorkerPool::~CWorkerPool() {
+CWorkerPool::~CWorkerPool() { Stop(); }
+
+void CWorkerPool::Stop() {
+  std::lock_guard<std::mutex> joining(joinMutex_);
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stopping_ = true;
   }
   ready_.notify_all();
-  for (std::thread &t : threads_) t.join();
+  room_.notify_all();
+  for (std::thread &t : threads_)
+    if (t.joinable()) t.join();
 }
 
-void CWorkerPool::Post(std::function<void()> task) {
+bool CWorkerPool::Post(std::function<void()> task) {
   {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (maxQueued_) room_.wait(lock, [this] { return tasks_.size() < maxQueued_; });
+    if (maxQueued_) room_.wait(lock, [this] { return stopping_ || tasks_.size() < maxQueued_; });
+    if (stopping_) return false;
     tasks_.push_back(std::move(task));
   }
   ready_.notify_one();
+  return true;
 }
 
 void CWorkerPool::Work() {

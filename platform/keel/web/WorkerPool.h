@@ -1,6 +1,8 @@
 // A fixed set of threads running posted tasks in order of posting. With a
-// bound, Post waits while that many tasks are queued. Destruction runs the
-// tasks already posted, then joins the threads.
+// bound, Post waits while that many tasks are queued. Stop (and the
+// destructor) runs the tasks already posted, then joins the threads; posts
+// after it are refused. Post and Stop may be called from any thread, Stop
+// never from a task of the pool itself.
 #pragma once
 
 #include <condition_variable>
@@ -21,7 +23,12 @@ class CWorkerPool {
   CWorkerPool(const CWorkerPool &) = delete;
   CWorkerPool &operator=(const CWorkerPool &) = delete;
 
-  void Post(std::function<void()> task);
+  /// Queues `task`; false, without running it, once the pool is stopping
+  /// (also for a poster that was waiting for room then).
+  bool Post(std::function<void()> task);
+  /// Runs the tasks already queued, then joins the threads; returns when
+  /// they have ended. Later calls return at once.
+  void Stop();
 
  private:
   void Work();
@@ -32,6 +39,9 @@ class CWorkerPool {
   const std::size_t maxQueued_;
   std::deque<std::function<void()>> tasks_;
   bool stopping_ = false;
+  // Held while the threads are joined, so that a second Stop waits for the
+  // first.
+  std::mutex joinMutex_;
   std::vector<std::thread> threads_;
 };
 

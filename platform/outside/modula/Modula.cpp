@@ -7,6 +7,7 @@
 #include "keel/mfc/MFCViewMgr.h"
 #include "ui/App.h"
 #include "ui/Dialog.h"
+#include "wrench/ConfigFile.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 
@@ -39,8 +40,8 @@ class CRibbonMenuMgr::CRibbon : public GUI::IGUIRibbon {
     bar_.Create(frame);
     bar_.SetOwner(frame);
     pugi::xml_document doc;
-    const std::string path = WRENCH::ConvertGBKToUtf8(WRENCH::GetSysRoot() + L"config/system/CmdIds.xml");
-    if (!doc.load_file(path.c_str())) return;
+    if (WRENCH::LoadConfigXml(WRENCH::GetSysRoot() + L"config/system/CmdIds.xml", doc) != WRENCH::ConfigRead::kLoaded)
+      return;
     for (pugi::xml_node cmd : doc.child("KvCmdIds").children("Cmd")) {
       const UINT id = cmd.attribute("id").as_uint(0);
       const std::wstring name = WRENCH::UTF8ToUnicode(cmd.attribute("name").value());
