@@ -238,7 +238,7 @@ TEST(ProgramArgsTest, CommandLines) {
 
 // The password leaves argv's storage (what /proc/PID/cmdline shows); the
 // copy the application gets still carries it to the login command.
-TEST_F(ShellTest, PasswordLeavesArgvAndReachesTheLogin) {
+TEST_F(EventScriptTest, PasswordLeavesArgvAndReachesTheLogin) {
   struct Case {
     const char *arg;
     const char *left;  // argv's bytes afterwards, up to the first NUL
