@@ -1,9 +1,6 @@
 #include "EventScript.h"
 
-#include <cctype>
-#include <sstream>
-#include <vector>
-
+#include "CallResult.h"
 #include "MainFrame.h"
 #include "KvCoreData.h"
 #include "journal/Answers.h"
@@ -20,20 +17,6 @@
 namespace KVSHELL {
 namespace {
 
-std::vector<std::string> Words(const std::string &line) {
-  std::istringstream in(line);
-  std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
-
-// The words from `from` on, joined by one blank.
-std::string Rest(const std::vector<std::string> &words, size_t from) {
-  std::string text;
-  for (size_t i = from; i < words.size(); ++i) text += (i > from ? " " : "") + words[i];
-  return text;
-}
-
 std::wstring Wide(const std::string &text) { return WRENCH::UTF8ToUnicode(text); }
 
 std::wstring ObjectName(const std::string &text) {
@@ -42,88 +25,10 @@ std::wstring ObjectName(const std::string &text) {
   return name;
 }
 
-bool Number(const std::string &text, long long &value) {
-  try {
-    size_t used = 0;
-    value = std::stoll(text, &used, 0);
-    return used == text.size();
-  } catch (...) {
-    return false;
-  }
-}
-
-bool Button(const std::string &text, int &button) {
-  static const std::pair<const char *, int> kButtons[] = {
-      {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}, {"abort", IDABORT},
-      {"retry", IDRETRY}, {"ignore", IDIGNORE}};
-  for (const auto &b : kButtons)
-    if (text == b.first) return button = b.second, true;
-  long long n = 0;
-  if (!Number(text, n)) return false;
-  button = int(n);
-  return true;
-}
-
-// A key by number, letter or name; 0 when unknown.
-UINT Key(const std::string &text) {
-  static const std::pair<const char *, UINT> kKeys[] = {
-      {"ctrl", VK_CONTROL}, {"shift", VK_SHIFT}, {"delete", VK_DELETE}, {"escape", VK_ESCAPE}};
-  for (const auto &k : kKeys)
-    if (text == k.first) return k.second;
-  if (text.size() == 1 && std::isalpha(static_cast<unsigned char>(text[0])))
-    return UINT(std::toupper(static_cast<unsigned char>(text[0])));
-  long long n = 0;
-  return Number(text, n) && n > 0 && n < 256 ? UINT(n) : 0;
-}
-
 // The window of the 3D view tab, or null.
 CWnd *View3D() {
   auto *tabs = KEEL::FRAME::GetManagerAs<MODKIT::MFC::IMDITabPageMgr>(g_pKvCoreData, L"AppMDITabPageMgr");
   return tabs ? tabs->FindTab(nViewId) : nullptr;
-}
-
-// Posts a message of the 3D view: `words` are view <what> [numbers...].
-bool ViewEvent(const std::vector<std::string> &words, std::string &error) {
-  static const std::pair<const char *, UINT> kMouse[] = {
-      {"ldown", WM_LBUTTONDOWN}, {"lup", WM_LBUTTONUP},         {"ldblclk", WM_LBUTTONDBLCLK},
-      {"rdown", WM_RBUTTONDOWN}, {"rup", WM_RBUTTONUP},         {"rdblclk", WM_RBUTTONDBLCLK},
-      {"mdown", WM_MBUTTONDOWN}, {"mup", WM_MBUTTONUP},         {"mdblclk", WM_MBUTTONDBLCLK},
-      {"move", WM_MOUSEMOVE}};
-  CWnd *view = View3D();
-  if (!view) return error = "there is no 3D view", false;
-  const std::string &what = words[1];
-  std::vector<long long> n;
-  for (size_t i = 2; i < words.size() && (what != "keydown" && what != "keyup"); ++i) {
-    long long value = 0;
-    if (!Number(words[i], value)) return error = "numbers expected", false;
-    n.push_back(value);
-  }
-  for (const auto &m : kMouse) {
-    if (what != m.first) continue;
-    if (n.size() != 2 && n.size() != 3) return error = "view " + what + " <x> <y> [flags]", false;
-    view->PostMessage(m.second, WPARAM(n.size() > 2 ? n[2] : 0), MAKELPARAM(WORD(n[0]), WORD(n[1])));
-    return true;
-  }
-  if (what == "wheel" && (n.size() == 3 || n.size() == 4)) {
-    view->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(WORD(n.size() > 3 ? n[3] : 0), WORD(short(n[0]))),
-                      MAKELPARAM(WORD(n[1]), WORD(n[2])));
-    return true;
-  }
-  if ((what == "keydown" || what == "keyup") && words.size() == 3) {
-    const UINT key = Key(words[2]);
-    if (!key) return error = "unknown key " + words[2], false;
-    view->PostMessage(what == "keydown" ? WM_KEYDOWN : WM_KEYUP, WPARAM(key), MAKELPARAM(1, 0));
-    return true;
-  }
-  if (what == "paint" && n.empty()) {
-    view->PostMessage(WM_PAINT);
-    return true;
-  }
-  if (what == "size" && n.size() == 2) {
-    view->MoveWindow(0, 0, int(n[0]), int(n[1]));
-    return true;
-  }
-  return error = "not a view event: " + what, false;
 }
 
 KVUI::CScriptedResponder &Responder() {
@@ -131,48 +36,56 @@ KVUI::CScriptedResponder &Responder() {
   return responder;
 }
 
+// Checked numbers as the types they were checked for.
+WORD Word(std::uint64_t n) { return WORD(n); }
+short Short(std::uint64_t n) { return short(std::int64_t(n)); }
+int Int(std::uint64_t n) { return int(std::int64_t(n)); }
+
 }  // namespace
 
-CEventScript::CEventScript(std::istream &in, std::ostream &out) : in_(in), out_(out) {
+CEventScript::CEventScript(CTranscript &transcript, std::ostream &errors) : out_(transcript), errors_(errors) {
   KVUI::SetResponder(&Responder());
 }
 
-bool CEventScript::NextLine(std::string &line) {
-  if (hasPending_) {
-    hasPending_ = false;
-    line = pending_;
-    return true;
+bool CEventScript::Load(std::istream &in, const std::string &name) {
+  name_ = name;
+  lines_.clear();
+  next_ = 0;
+  bool good = true;
+  int number = 0;
+  for (std::string text; std::getline(in, text);) {
+    ++number;
+    if (number == 1 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    Line line{number, ScriptEvent()};
+    std::string error;
+    if (!ParseEvent(text, line.event, error)) {
+      errors_ << name_ << ":" << number << ": " << error << "\n";
+      good = false;
+    } else if (line.event.kind != EventKind::None) {
+      lines_.push_back(std::move(line));
+    }
   }
-  while (std::getline(in_, line)) {
-    ++lineNo_;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto words = Words(line);
-    if (!words.empty() && words[0][0] != '#') return true;
+  if (in.bad()) {
+    errors_ << name_ << ": cannot be read\n";
+    good = false;
   }
-  return false;
+  return good;
 }
 
 void CEventScript::Prelude() {
-  static const char *const kBeforeStart[] = {"answer", "dialog", "menu", "set", "push", "print"};
-  std::string line;
-  while (NextLine(line)) {
-    const std::string verb = Words(line)[0];
-    bool early = false;
-    for (const char *v : kBeforeStart) early = early || verb == v;
-    if (!early) {
-      pending_ = line;
-      hasPending_ = true;
-      return;
-    }
-    Run(line);
-  }
+  while (next_ < lines_.size() && RunsBeforeStart(lines_[next_].event.kind)) Run(lines_[next_++]);
 }
 
-void CEventScript::Run(const std::string &line) {
-  out_ << "> " << line << "\n";
+void CEventScript::Run(const Line &line) {
+  out_.Line("> ", line.event.text);
   std::string error;
-  if (!RunLine(line, error)) out_ << "! line " << lineNo_ << ": " << error << "\n";
-  out_.flush();
+  if (!RunEvent(line.event, error)) {
+    ++failures_;
+    out_.Flush();
+    errors_ << name_ << ":" << line.number << ": " << error << "\n";
+  }
+  out_.Flush();
 }
 
 void CEventScript::Start() {
@@ -191,10 +104,13 @@ class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
   void NotifyWSEvent(KEEL::WEB::IWebServ *serv) override {
     KEEL::WEB::WebServError result;
     serv->GetServError(result);
-    script_.out_ << "call: " << name_ << " code " << result.code;
-    if (!result.faultMessage.empty()) script_.out_ << " fault " << KVUI::Utf8(result.faultMessage);
-    script_.out_ << "\n";
-    script_.out_.flush();
+    std::wstring text = L" code " + std::to_wstring(result.code);
+    if (!result.faultMessage.empty())
+      text += L" fault " + result.faultMessage;
+    else if (result.code == 0)
+      text += L" result " + DescribeCallResult(Wide(name_), serv->GetOutput());
+    script_.out_.Line("call: " + name_, text);
+    script_.out_.Flush();
     script_.waiting_ = false;
     // The host's task keeps the operation while it reports; this watch
     // goes once the report is over.
@@ -212,152 +128,166 @@ class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
 };
 
 void CEventScript::Step() {
-  std::string line;
-  if (NextLine(line)) {
-    Run(line);
-    // The next event runs after what this one posted (a call: after its
-    // report).
+  // Whatever the last event posted runs first (and what that posts).
+  if (KVUI::QueuedCount() > 0) {
+    KVUI::PostTask([this] { Step(); });
+    return;
+  }
+  if (next_ < lines_.size()) {
+    Run(lines_[next_++]);
+    // A call goes on from its report.
     if (!waiting_) KVUI::PostTask([this] { Step(); });
     return;
   }
-  out_ << "# end of script\n";
-  out_.flush();
+  out_.Line("# end of script");
   if (Frame() && Frame()->IsWindow()) {
-    out_ << "# the window is still open\n";
+    out_.Line("# the window is still open");
     KVUI::PostQuit(0);
   }
+  out_.Flush();
 }
 
-bool CEventScript::RunLine(const std::string &line, std::string &error) {
-  const auto words = Words(line);
-  const std::string &verb = words[0];
+bool CEventScript::RunEvent(const ScriptEvent &event, std::string &error) {
+  const std::vector<std::uint64_t> &n = event.numbers;
   CMainFrame *frame = Frame();
   auto needFrame = [&]() {
     if (frame && frame->IsWindow()) return true;
     error = "the main window is closed";
     return false;
   };
-  long long n = 0;
-  if (verb == "answer" && words.size() == 2) {
-    int button = 0;
-    if (!Button(words[1], button)) return error = "unknown button " + words[1], false;
-    Responder().ExpectMessageBox(button);
-    return true;
-  }
-  if (verb == "dialog" && words.size() == 3 && Number(words[1], n)) {
-    int button = 0;
-    if (!Button(words[2], button)) return error = "unknown button " + words[2], false;
-    Responder().ExpectDialog(UINT(n), button);
-    return true;
-  }
-  if (verb == "menu" && words.size() == 2 && Number(words[1], n)) {
-    Responder().ExpectMenu(UINT(n));
-    return true;
-  }
-  if ((verb == "set" || verb == "push") && words.size() >= 3) {
-    auto &answers = KVOUTSIDE::CAnswers::Instance();
-    const std::wstring object = ObjectName(words[1]), op = Wide(words[2]), value = Wide(Rest(words, 3));
-    if (verb == "set")
-      answers.Set(object, op, value);
-    else
-      answers.Push(object, op, value);
-    return true;
-  }
-  if (verb == "command" && words.size() == 2 && Number(words[1], n)) {
-    if (!needFrame()) return false;
-    frame->PostMessage(WM_COMMAND, MAKEWPARAM(WORD(n), 0), 0);
-    return true;
-  }
-  if ((verb == "update" || verb == "ribbon") && words.size() == 1) {
-    if (!needFrame()) return false;
-    if (verb == "update") KVUI::UpdateRibbonBars(frame);
-    for (CBCGPRibbonBar *bar : CBCGPRibbonBar::GetAllBars())
-      for (const std::wstring &row : KVUI::DescribeRibbon(*bar)) out_ << "ribbon: " << KVUI::Utf8(row) << "\n";
-    return true;
-  }
-  if (verb == "status" && words.size() == 1) {
-    if (!needFrame()) return false;
-    for (CWnd *child : frame->GetChildren()) {
-      auto *bar = dynamic_cast<CBCGPStatusBar *>(child);
-      if (!bar) continue;
-      for (int i = 0; i < bar->GetCount(); ++i)
-        out_ << "status: " << i << " " << KVUI::Utf8(bar->GetPaneText(i)) << " (" << bar->GetPaneWidth(i) << ")\n";
+  switch (event.kind) {
+    case EventKind::None:
+      return true;
+    case EventKind::Answer:
+      Responder().ExpectMessageBox(Int(n[0]));
+      return true;
+    case EventKind::Dialog:
+      Responder().ExpectDialog(UINT(n[0]), Int(n[1]));
+      return true;
+    case EventKind::Menu:
+      Responder().ExpectMenu(UINT(n[0]));
+      return true;
+    case EventKind::Set:
+    case EventKind::Push: {
+      auto &answers = KVOUTSIDE::CAnswers::Instance();
+      const std::wstring object = ObjectName(event.word), op = Wide(event.op), value = Wide(event.rest);
+      if (event.kind == EventKind::Set)
+        answers.Set(object, op, value);
+      else
+        answers.Push(object, op, value);
+      return true;
     }
+    case EventKind::Command:
+      if (!needFrame()) return false;
+      frame->PostMessage(WM_COMMAND, MAKEWPARAM(Word(n[0]), 0), 0);
+      return true;
+    case EventKind::Update:
+    case EventKind::Ribbon:
+      if (!needFrame()) return false;
+      if (event.kind == EventKind::Update) KVUI::UpdateRibbonBars(frame);
+      for (CBCGPRibbonBar *bar : CBCGPRibbonBar::GetAllBars())
+        for (const std::wstring &row : KVUI::DescribeRibbon(*bar)) out_.Line("ribbon: ", row);
+      return true;
+    case EventKind::Status:
+      if (!needFrame()) return false;
+      for (CWnd *child : frame->GetChildren()) {
+        auto *bar = dynamic_cast<CBCGPStatusBar *>(child);
+        if (!bar) continue;
+        for (int i = 0; i < bar->GetCount(); ++i)
+          out_.Line("status: " + std::to_string(i) + " ",
+                    bar->GetPaneText(i) + L" (" + std::to_wstring(bar->GetPaneWidth(i)) + L")");
+      }
+      return true;
+    case EventKind::CopyData: {
+      if (!needFrame()) return false;
+      std::string text = event.rest;
+      COPYDATASTRUCT data;
+      data.dwData = ULONG_PTR(n[0]);
+      data.cbData = DWORD(text.size());
+      data.lpData = text.empty() ? nullptr : &text[0];
+      const LRESULT result = frame->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+      out_.Line("copydata: " + std::to_string(result));
+      return true;
+    }
+    case EventKind::Message:
+      if (!needFrame()) return false;
+      frame->PostMessage(UINT(n[0]), WPARAM(n[1]), LPARAM(std::int64_t(n[2])));
+      return true;
+    case EventKind::Call: {
+      auto *web = KEEL::FRAME::GetManagerAs<KEEL::WEB::IWebMgr>(g_pKvCoreData, L"AppWebServiceMgr");
+      boost::shared_ptr<KEEL::WEB::IWebServ> serv = web ? web->GetWebServ(Wide(event.word)) : nullptr;
+      if (!serv) return error = "the web-service host has no operation " + event.word, false;
+      call_ = std::make_shared<CCallWatch>(*this, event.word, serv);
+      serv->SetObserver(call_.get(), 0);
+      waiting_ = true;
+      serv->Start();
+      return true;
+    }
+    case EventKind::Load: {
+      auto *project =
+          KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(g_pKvCoreData, L"MoxCurProjectMgr");
+      if (!project) return error = "no MoxCurProjectMgr", false;
+      MOXMANAGERS::MOXCURPROJ::StOpenInfo info;
+      info.nOpenType = Int(n[0]);
+      info.nOpenId = Int(n[1]);
+      const bool loaded = project->LoadProject(info);
+      out_.Line(std::string("load: ") + (loaded ? "true" : "false"));
+      return true;
+    }
+    case EventKind::ColorMode: {
+      using KEEL::HOOPSDATACOLOR::IColorModeObj;
+      auto *colors = dynamic_cast<KEEL::UTILITY::CSubject<IColorModeObj> *>(
+          g_pKvCoreData ? g_pKvCoreData->GetManager(L"HoopsDataColorMgr") : nullptr);
+      if (!colors) return error = "no HoopsDataColorMgr", false;
+      KEEL::HOOPSDATACOLOR::StColorModeInfo info;
+      info.nMode = Int(n[0]);
+      info.bFlag = n[1] != 0;
+      colors->Notify(8, [&](IColorModeObj *observer) { observer->OnColorModeChange(info); });
+      return true;
+    }
+    case EventKind::View:
+      return ViewEvent(event, error);
+    case EventKind::Hold:
+      KVUI::SetKeyDown(int(n[0]), event.word == "down");
+      return true;
+    case EventKind::Print:
+      out_.Line("", event.rest);
+      return true;
+    case EventKind::Close:
+      if (!needFrame()) return false;
+      frame->PostMessage(WM_CLOSE);
+      return true;
+  }
+  return error = "not an event", false;
+}
+
+// Posts a message of the 3D view; the numbers were checked for their types.
+bool CEventScript::ViewEvent(const ScriptEvent &event, std::string &error) {
+  static const std::pair<const char *, UINT> kMouse[] = {
+      {"ldown", WM_LBUTTONDOWN}, {"lup", WM_LBUTTONUP},         {"ldblclk", WM_LBUTTONDBLCLK},
+      {"rdown", WM_RBUTTONDOWN}, {"rup", WM_RBUTTONUP},         {"rdblclk", WM_RBUTTONDBLCLK},
+      {"mdown", WM_MBUTTONDOWN}, {"mup", WM_MBUTTONUP},         {"mdblclk", WM_MBUTTONDBLCLK},
+      {"move", WM_MOUSEMOVE}};
+  CWnd *view = View3D();
+  if (!view) return error = "there is no 3D view (load a project first)", false;
+  const std::string &what = event.word;
+  const std::vector<std::uint64_t> &n = event.numbers;
+  for (const auto &m : kMouse) {
+    if (what != m.first) continue;
+    view->PostMessage(m.second, WPARAM(Word(n[2])), MAKELPARAM(WORD(Short(n[0])), WORD(Short(n[1]))));
     return true;
   }
-  if (verb == "copydata" && words.size() >= 2 && Number(words[1], n)) {
-    if (!needFrame()) return false;
-    std::string text = Rest(words, 2);
-    COPYDATASTRUCT data;
-    data.dwData = ULONG_PTR(n);
-    data.cbData = DWORD(text.size());
-    data.lpData = text.empty() ? nullptr : &text[0];
-    const LRESULT result = frame->SendMessage(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-    out_ << "copydata: " << result << "\n";
-    return true;
+  if (what == "wheel") {
+    view->PostMessage(WM_MOUSEWHEEL, MAKEWPARAM(Word(n[3]), WORD(Short(n[0]))),
+                      MAKELPARAM(WORD(Short(n[1])), WORD(Short(n[2]))));
+  } else if (what == "keydown" || what == "keyup") {
+    view->PostMessage(what == "keydown" ? WM_KEYDOWN : WM_KEYUP, WPARAM(n[0]), MAKELPARAM(1, 0));
+  } else if (what == "paint") {
+    view->PostMessage(WM_PAINT);
+  } else if (what == "size") {
+    view->MoveWindow(0, 0, Int(n[0]), Int(n[1]));
   }
-  if (verb == "message" && words.size() >= 2 && words.size() <= 4 && Number(words[1], n)) {
-    if (!needFrame()) return false;
-    long long w = 0, l = 0;
-    if ((words.size() > 2 && !Number(words[2], w)) || (words.size() > 3 && !Number(words[3], l)))
-      return error = "numbers expected", false;
-    frame->PostMessage(UINT(n), WPARAM(w), LPARAM(l));
-    return true;
-  }
-  if (verb == "call" && words.size() == 2) {
-    auto *web = KEEL::FRAME::GetManagerAs<KEEL::WEB::IWebMgr>(g_pKvCoreData, L"AppWebServiceMgr");
-    boost::shared_ptr<KEEL::WEB::IWebServ> serv = web ? web->GetWebServ(Wide(words[1])) : nullptr;
-    if (!serv) return error = "no operation " + words[1], false;
-    call_ = std::make_shared<CCallWatch>(*this, words[1], serv);
-    serv->SetObserver(call_.get(), 0);
-    waiting_ = true;
-    serv->Start();
-    return true;
-  }
-  if (verb == "load" && words.size() == 3 && Number(words[1], n)) {
-    long long id = 0;
-    if (!Number(words[2], id)) return error = "a number expected", false;
-    auto *project =
-        KEEL::FRAME::GetManagerAs<MOXMANAGERS::MOXCURPROJ::CMoxCurProjectMgr>(g_pKvCoreData, L"MoxCurProjectMgr");
-    if (!project) return error = "no MoxCurProjectMgr", false;
-    MOXMANAGERS::MOXCURPROJ::StOpenInfo info;
-    info.nOpenType = int(n);
-    info.nOpenId = int(id);
-    const bool loaded = project->LoadProject(info);
-    out_ << "load: " << (loaded ? "true" : "false") << "\n";
-    return true;
-  }
-  if (verb == "view" && words.size() >= 2) return ViewEvent(words, error);
-  if (verb == "hold" && words.size() == 3 && (words[2] == "down" || words[2] == "up")) {
-    const UINT key = Key(words[1]);
-    if (!key) return error = "unknown key " + words[1], false;
-    KVUI::SetKeyDown(int(key), words[2] == "down");
-    return true;
-  }
-  if (verb == "colormode" && (words.size() == 2 || words.size() == 3) && Number(words[1], n)) {
-    long long flag = 0;
-    if (words.size() == 3 && !Number(words[2], flag)) return error = "a number expected", false;
-    using KEEL::HOOPSDATACOLOR::IColorModeObj;
-    auto *colors = dynamic_cast<KEEL::UTILITY::CSubject<IColorModeObj> *>(
-        g_pKvCoreData ? g_pKvCoreData->GetManager(L"HoopsDataColorMgr") : nullptr);
-    if (!colors) return error = "no HoopsDataColorMgr", false;
-    KEEL::HOOPSDATACOLOR::StColorModeInfo info;
-    info.nMode = int(n);
-    info.bFlag = flag != 0;
-    colors->Notify(8, [&](IColorModeObj *observer) { observer->OnColorModeChange(info); });
-    return true;
-  }
-  if (verb == "print") {
-    out_ << Rest(words, 1) << "\n";
-    return true;
-  }
-  if (verb == "close" && words.size() == 1) {
-    if (!needFrame()) return false;
-    frame->PostMessage(WM_CLOSE);
-    return true;
-  }
-  error = "not an event: " + line;
-  return false;
+  return true;
 }
 
 }  // namespace KVSHELL

@@ -1,6 +1,7 @@
 #include "Journal.h"
 
 #include <cstdio>
+#include <unordered_map>
 
 #include "wrench/TextConvert.h"
 
@@ -91,9 +92,13 @@ std::wstring JournalArg(double value) {
 
 std::wstring JournalPtr(const void *value) {
   if (!value) return L"null";
-  char text[32];
-  std::snprintf(text, sizeof text, "%p", value);
-  return WRENCH::UTF8ToUnicode(text);
+  // Numbered in the order objects first appear, so that one script gives
+  // the same journal in every run.
+  static std::mutex mutex;
+  static auto *numbers = new std::unordered_map<const void *, size_t>;
+  std::lock_guard<std::mutex> lock(mutex);
+  const size_t number = numbers->emplace(value, numbers->size() + 1).first->second;
+  return L"@" + std::to_wstring(number);
 }
 
 }  // namespace KVOUTSIDE

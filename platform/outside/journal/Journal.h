@@ -62,7 +62,8 @@ std::wstring JournalArg(const std::string &value);
 std::wstring JournalArg(const char *value);
 std::wstring JournalArg(bool value);
 std::wstring JournalArg(double value);
-/// Pointers as "null" or their address in hexadecimal.
+/// Pointers as "null" or "@n": objects numbered in the order they first
+/// appear in the process (an address keeps its number).
 std::wstring JournalPtr(const void *value);
 template <class T>
 std::wstring JournalArg(T *value) {
