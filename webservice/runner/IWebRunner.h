@@ -60,6 +60,18 @@ class IWebRunner {
   virtual IWebSession *GetServSession() = 0;
 };
 
+/// Offered by runners whose result a host reads once.
+class IWebReadOnce {
+ public:
+  /// When set, the output of a run that succeeded frees the reply's list
+  /// entries as its GetResult converts them: the result is there to be read
+  /// once, and a later GetResult of the same run appends nothing.
+  virtual void SetReadOnce(bool once) = 0;
+
+ protected:
+  ~IWebReadOnce() = default;
+};
+
 class IWebRedirect {
  public:
   /// The endpoint of the next run only, used as given; empty clears it.

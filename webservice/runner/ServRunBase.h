@@ -12,7 +12,7 @@
 namespace KEEL::WEB {
 
 template <class CIn, class COut, class Proxy, class CServ>
-class CServRunBase : public IWebRunner, public IWebRedirect {
+class CServRunBase : public IWebRunner, public IWebRedirect, public IWebReadOnce {
  public:
   // The engine comes renewed from the pool, equal to a new one, when the
   // runner first uses it; a runner that is only cloned holds none.
@@ -88,6 +88,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect {
     settings.maxReplyBytes = maxReplyBytes;
     settings.maxValueBytes = maxValueBytes;
   }
+  void SetReadOnce(bool once) override { settings.readOnce = once; }
   void SetServSession(IWebSession *s) override { session = s; }
   IWebSession *GetServSession() override { return session; }
 
