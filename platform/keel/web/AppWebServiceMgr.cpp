@@ -105,6 +105,10 @@ boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &se
   clone->SetRecvTimeout(config_.recvTimeout);
   clone->SetTransferTimeout(config_.transferTimeout);
   clone->SetReplyLimits(config_.maxReplyBytes, config_.maxValueBytes);
+  // Each request's result is taken once, by its manager's response: the
+  // reply is freed as it is converted, so the two are not held in full at
+  // the same time.
+  if (auto *once = dynamic_cast<IWebReadOnce *>(clone.get())) once->SetReadOnce(true);
   return boost::shared_ptr<IWebServ>(new CWebServ(std::move(clone), *this));
 }
 
