@@ -18,7 +18,8 @@
 
 namespace KEEL::WEB::detail {
 
-/// The engine's mark of a reply whose entries may be freed as read.
+/// The engine's mark of a reply whose entries may be freed as read, kept in
+/// its user field (which a runner's engine uses for nothing else).
 inline void *ReleaseOnReadMark() {
   static char mark;
   return &mark;
