@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -135,38 +136,96 @@ bool IsAscii(const std::wstring &s) {
 
 using Utf8 = boost::locale::utf::utf_traits<char>;
 
-// Valid UTF-8 decoded into `out`, sized `chars`, without iconv's per-call
-// cost; false at the first invalid sequence, which iconv then handles.
-bool DecodeValidUtf8(const std::string &text, size_t chars, std::wstring &out) {
-  out.resize(chars);
-  size_t n = 0;
-  for (auto p = text.begin(), e = text.end(); p != e;) {
-    const boost::locale::utf::code_point c = Utf8::decode(p, e);
-    if (c == boost::locale::utf::illegal || c == boost::locale::utf::incomplete || n == chars) return false;
-    out[n++] = static_cast<wchar_t>(c);
+// The length of the ASCII prefix of [p, p + n), a word at a time.
+size_t AsciiPrefix(const unsigned char *p, size_t n) {
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + i, sizeof word);
+    if (word & 0x8080808080808080ull) break;
   }
-  out.resize(n);
+  while (i < n && p[i] < 0x80) ++i;
+  return i;
+}
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The number of bytes of [p, p + n) that are no continuation byte
+// (10xxxxxx), a word at a time.
+size_t LeadBytes(const unsigned char *p, size_t n) {
+  size_t leads = n, i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + i, sizeof word);
+    leads -= static_cast<size_t>(__builtin_popcountll(word & ~(word << 1) & 0x8080808080808080ull));
+  }
+  for (; i < n; ++i) leads -= IsContinuation(p[i]);
+  return leads;
+}
+
+// Decodes [p, end), which starts at a character, into `out`; false at the
+// first sequence that is not well-formed UTF-8 (RFC 3629: no overlong form,
+// no surrogate, nothing above U+10FFFF). Writes one character per lead byte,
+// so `out` needs room for the lead bytes only.
+bool DecodeUtf8(const unsigned char *p, const unsigned char *end, wchar_t *out) {
+  while (p < end) {
+    const unsigned c = *p;
+    if (c < 0x80) {
+      *out++ = static_cast<wchar_t>(c);
+      ++p;
+      continue;
+    }
+    const size_t left = static_cast<size_t>(end - p);
+    if (c >= 0xC2 && c <= 0xDF) {
+      if (left < 2 || !IsContinuation(p[1])) return false;
+      *out++ = static_cast<wchar_t>(((c & 0x1F) << 6) | (p[1] & 0x3F));
+      p += 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      if (left < 3 || !IsContinuation(p[1]) || !IsContinuation(p[2])) return false;
+      if ((c == 0xE0 && p[1] < 0xA0) || (c == 0xED && p[1] > 0x9F)) return false;  // overlong, surrogate
+      *out++ = static_cast<wchar_t>(((c & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+      p += 3;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      if (left < 4 || !IsContinuation(p[1]) || !IsContinuation(p[2]) || !IsContinuation(p[3])) return false;
+      if ((c == 0xF0 && p[1] < 0x90) || (c == 0xF4 && p[1] > 0x8F)) return false;  // overlong, > U+10FFFF
+      *out++ = static_cast<wchar_t>(((c & 0x07) << 18) | ((p[1] & 0x3F) << 12) | ((p[2] & 0x3F) << 6) |
+                                    (p[3] & 0x3F));
+      p += 4;
+    } else {
+      return false;
+    }
+  }
   return true;
+}
+
+// UTF-8 to wide text in one allocation of the exact size: valid UTF-8 gives
+// one character per byte that is no continuation byte. Invalid input goes
+// to iconv, which replaces each bad unit and keeps the rest.
+std::wstring Utf8ToWide(const std::string &text) {
+  const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+  const size_t n = text.size();
+  const size_t ascii = AsciiPrefix(p, n);
+  if (ascii == n) return std::wstring(text.begin(), text.end());
+  const size_t chars = ascii + LeadBytes(p + ascii, n - ascii);
+  std::wstring out(chars, L'\0');
+  wchar_t *w = &out[0];
+  for (size_t i = 0; i < ascii; ++i) w[i] = static_cast<wchar_t>(p[i]);
+  if (DecodeUtf8(p + ascii, p + n, w + ascii)) return out;
+  Converter &conv = ConverterFor(kUtf8, kWide);
+  if (!conv.Valid()) return std::wstring(n, L'\xFFFD');
+  conv.Run(text.data(), n, 1, chars, out);
+  return out;
 }
 
 // Every code page we support keeps ASCII one byte for one character, so
 // plain ASCII text skips iconv.
 std::wstring NarrowToWide(const std::string &text, const std::string &from) {
+  if (from == kUtf8) return Utf8ToWide(text);
   if (IsAscii(text)) return std::wstring(text.begin(), text.end());
   std::wstring out;
-  // Valid UTF-8 gives one character per byte that is no continuation byte;
-  // sizing the result by that keeps it from holding up to three times the
-  // memory it needs. Other input grows as it needs.
-  size_t estimate = text.size();
-  const bool utf8 = from == kUtf8;
-  if (utf8) {
-    estimate = 0;
-    for (unsigned char c : text) estimate += (c & 0xC0) != 0x80;
-    if (DecodeValidUtf8(text, estimate, out)) return out;
-  }
   Converter &conv = ConverterFor(from, kWide);
   if (!conv.Valid()) return std::wstring(text.size(), L'\xFFFD');
-  conv.Run(text.data(), text.size(), 1, estimate, out);
+  conv.Run(text.data(), text.size(), 1, text.size(), out);
   return out;
 }
 
@@ -227,10 +286,10 @@ std::wstring AnsiToUnicode(const std::string &text) {
   return NarrowToWide(text, GetAnsiCodePage());
 }
 
-std::wstring ConvertUtf8ToGBK(const std::string &utf8) { return NarrowToWide(utf8, kUtf8); }
+std::wstring ConvertUtf8ToGBK(const std::string &utf8) { return Utf8ToWide(utf8); }
 
 std::string ConvertGBKToUtf8(const std::wstring &text) { return WideToNarrow(text, kUtf8); }
 
-std::wstring UTF8ToUnicode(const std::string &utf8) { return NarrowToWide(utf8, kUtf8); }
+std::wstring UTF8ToUnicode(const std::string &utf8) { return Utf8ToWide(utf8); }
 
 }  // namespace WRENCH

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ConvertTestUtil.h"
+#include "runner/ReplyRelease.h"
 
 namespace kv::test {
 namespace {
@@ -157,79 +158,133 @@ void ExpectPoint(const boost::shared_ptr<StPoint> &point, double x, double y, do
   EXPECT_EQ(point->z, z);
 }
 
+// Read as it stands, and taken from an engine that frees each entry once it
+// is converted (as the host has its results read): the same records, and
+// the taken reply leaves nothing behind.
 TEST(HoleResultConversion, ReadsHoleResultsWithEveryPartMade) {
-  ConvertEngine engine("HOLERESULT");
-  HOLERESULT__findHoleResultsResponse response;
-  ASSERT_TRUE(engine.Read(
-      "findHoleResults",
-      "<return><clashPoint><x>1.5</x><y>-2</y><z>1e3</z></clashPoint>"
-      "<directionVector><end><x>1</x><y>2</y><z>3</z></end></directionVector>"
-      "<disposeState>1</disposeState><elevation><top>12.5</top></elevation><holeId>h1</holeId>"
-      "<holePoint><x>4</x><y>5</y><z>6</z></holePoint><holeShape>2</holeShape><holeType>3</holeType>"
-      "<majorComp>梁</majorComp><majorFloor>F1</majorFloor><majorProject>7</majorProject>"
-      "<minorComp>管</minorComp><minorFloor>F2</minorFloor><minorProject>8</minorProject>"
-      "<normalVector><x>0</x><y>0</y><z>1</z></normalVector><picFile><md5>m</md5></picFile>"
-      "<pipelineVector><start><x>7</x><y>8</y><z>9</z></start><end><x>10</x><y>11</y><z>12</z></end>"
-      "</pipelineVector><remarks>r</remarks><size>D100</size><viewport>v</viewport></return>"
-      "<return><holeId>h2</holeId></return>"
-      "<return xsi:nil=\"true\"/>",
-      response));
-  auto earlier = boost::make_shared<StHoleResult>();
-  std::vector<boost::shared_ptr<StHoleResult>> results{earlier};
-  EXPECT_TRUE(ReadResponse(response, results));
-  ASSERT_EQ(results.size(), 4u);
-  EXPECT_EQ(results[0], earlier);
+  for (const bool taken : {false, true}) {
+    SCOPED_TRACE(taken ? "taken" : "read");
+    ConvertEngine engine("HOLERESULT");
+    HOLERESULT__findHoleResultsResponse response;
+    ASSERT_TRUE(engine.Read(
+        "findHoleResults",
+        "<return><clashPoint><x>1.5</x><y>-2</y><z>1e3</z></clashPoint>"
+        "<directionVector><end><x>1</x><y>2</y><z>3</z></end></directionVector>"
+        "<disposeState>1</disposeState><elevation><top>12.5</top></elevation><holeId>h1</holeId>"
+        "<holePoint><x>4</x><y>5</y><z>6</z></holePoint><holeShape>2</holeShape><holeType>3</holeType>"
+        "<majorComp>梁</majorComp><majorFloor>F1</majorFloor><majorProject>7</majorProject>"
+        "<minorComp>管</minorComp><minorFloor>F2</minorFloor><minorProject>8</minorProject>"
+        "<normalVector><x>0</x><y>0</y><z>1</z></normalVector><picFile><md5>m</md5></picFile>"
+        "<pipelineVector><start><x>7</x><y>8</y><z>9</z></start><end><x>10</x><y>11</y><z>12</z></end>"
+        "</pipelineVector><remarks>r</remarks><size>D100</size><viewport>v</viewport></return>"
+        "<return><holeId>h2</holeId></return>"
+        "<return xsi:nil=\"true\"/>",
+        response));
+    auto earlier = boost::make_shared<StHoleResult>();
+    std::vector<boost::shared_ptr<StHoleResult>> results{earlier};
+    if (taken) {
+      KEEL::WEB::detail::LetReplyGoAsRead(engine.get(), true);
+      EXPECT_TRUE(TakeResponse(response, results));
+      EXPECT_TRUE(response.return_.empty());
+      EXPECT_EQ(engine.get()->clist, nullptr);
+    } else {
+      EXPECT_TRUE(ReadResponse(response, results));
+    }
+    ASSERT_EQ(results.size(), 4u);
+    EXPECT_EQ(results[0], earlier);
 
-  const StHoleResult &full = *results[1];
-  ExpectPoint(full.clashPoint, 1.5, -2, 1000);
-  ASSERT_TRUE(full.directionVector);
-  ExpectPoint(full.directionVector->end, 1, 2, 3);
-  ExpectPoint(full.directionVector->start, 0, 0, 0);
-  EXPECT_EQ(full.disposeState, 1);
-  ASSERT_TRUE(full.elevation);
-  EXPECT_EQ(full.elevation->bottom, 0.0);
-  EXPECT_EQ(full.elevation->top, 12.5);
-  EXPECT_EQ(full.holeId, L"h1");
-  ExpectPoint(full.holePoint, 4, 5, 6);
-  EXPECT_EQ(full.holeShape, 2);
-  EXPECT_EQ(full.holeType, 3);
-  EXPECT_EQ(full.majorComp, L"梁");
-  EXPECT_EQ(full.majorFloor, L"F1");
-  EXPECT_EQ(full.majorProject, 7);
-  EXPECT_EQ(full.minorComp, L"管");
-  EXPECT_EQ(full.minorFloor, L"F2");
-  EXPECT_EQ(full.minorProject, 8);
-  ExpectPoint(full.normalVector, 0, 0, 1);
-  ASSERT_TRUE(full.picFile);
-  EXPECT_EQ(full.picFile->md5, L"m");
-  ASSERT_TRUE(full.pipelineVector);
-  ExpectPoint(full.pipelineVector->start, 7, 8, 9);
-  ExpectPoint(full.pipelineVector->end, 10, 11, 12);
-  EXPECT_EQ(full.remarks, L"r");
-  EXPECT_EQ(full.size, L"D100");
-  EXPECT_EQ(full.viewport, L"v");
+    const StHoleResult &full = *results[1];
+    ExpectPoint(full.clashPoint, 1.5, -2, 1000);
+    ASSERT_TRUE(full.directionVector);
+    ExpectPoint(full.directionVector->end, 1, 2, 3);
+    ExpectPoint(full.directionVector->start, 0, 0, 0);
+    EXPECT_EQ(full.disposeState, 1);
+    ASSERT_TRUE(full.elevation);
+    EXPECT_EQ(full.elevation->bottom, 0.0);
+    EXPECT_EQ(full.elevation->top, 12.5);
+    EXPECT_EQ(full.holeId, L"h1");
+    ExpectPoint(full.holePoint, 4, 5, 6);
+    EXPECT_EQ(full.holeShape, 2);
+    EXPECT_EQ(full.holeType, 3);
+    EXPECT_EQ(full.majorComp, L"梁");
+    EXPECT_EQ(full.majorFloor, L"F1");
+    EXPECT_EQ(full.majorProject, 7);
+    EXPECT_EQ(full.minorComp, L"管");
+    EXPECT_EQ(full.minorFloor, L"F2");
+    EXPECT_EQ(full.minorProject, 8);
+    ExpectPoint(full.normalVector, 0, 0, 1);
+    ASSERT_TRUE(full.picFile);
+    EXPECT_EQ(full.picFile->md5, L"m");
+    ASSERT_TRUE(full.pipelineVector);
+    ExpectPoint(full.pipelineVector->start, 7, 8, 9);
+    ExpectPoint(full.pipelineVector->end, 10, 11, 12);
+    EXPECT_EQ(full.remarks, L"r");
+    EXPECT_EQ(full.size, L"D100");
+    EXPECT_EQ(full.viewport, L"v");
 
-  const StHoleResult &bare = *results[2];
-  ExpectPoint(bare.clashPoint, 0, 0, 0);
-  ExpectPoint(bare.holePoint, 0, 0, 0);
-  ExpectPoint(bare.normalVector, 0, 0, 0);
-  ASSERT_TRUE(bare.directionVector);
-  EXPECT_FALSE(bare.directionVector->end);
-  EXPECT_FALSE(bare.directionVector->start);
-  ASSERT_TRUE(bare.pipelineVector);
-  EXPECT_FALSE(bare.pipelineVector->end);
-  ASSERT_TRUE(bare.elevation);
-  EXPECT_EQ(bare.elevation->bottom, 0.0);
-  EXPECT_EQ(bare.elevation->top, 0.0);
-  ASSERT_TRUE(bare.picFile);
-  EXPECT_EQ(bare.picFile->md5, L"");
-  EXPECT_EQ(bare.disposeState, 0);
-  EXPECT_EQ(bare.minorProject, 0);
-  EXPECT_EQ(bare.holeId, L"h2");
+    const StHoleResult &bare = *results[2];
+    ExpectPoint(bare.clashPoint, 0, 0, 0);
+    ExpectPoint(bare.holePoint, 0, 0, 0);
+    ExpectPoint(bare.normalVector, 0, 0, 0);
+    ASSERT_TRUE(bare.directionVector);
+    EXPECT_FALSE(bare.directionVector->end);
+    EXPECT_FALSE(bare.directionVector->start);
+    ASSERT_TRUE(bare.pipelineVector);
+    EXPECT_FALSE(bare.pipelineVector->end);
+    ASSERT_TRUE(bare.elevation);
+    EXPECT_EQ(bare.elevation->bottom, 0.0);
+    EXPECT_EQ(bare.elevation->top, 0.0);
+    ASSERT_TRUE(bare.picFile);
+    EXPECT_EQ(bare.picFile->md5, L"");
+    EXPECT_EQ(bare.disposeState, 0);
+    EXPECT_EQ(bare.minorProject, 0);
+    EXPECT_EQ(bare.holeId, L"h2");
 
-  ASSERT_TRUE(results[3]);
-  EXPECT_FALSE(results[3]->clashPoint);
-  EXPECT_EQ(results[3]->holeId, L"");
+    ASSERT_TRUE(results[3]);
+    EXPECT_FALSE(results[3]->clashPoint);
+    EXPECT_EQ(results[3]->holeId, L"");
+  }
+}
+
+// An engine that lets its reply go frees only entries of its own, listed in
+// the order it made them: any other list is read whole, nothing freed.
+TEST(HoleResultConversion, TakenListOfOtherEntriesFreesNothing) {
+  std::string ids[2] = {"x", "y"};
+  HOLERESULT__holeResult others[2];
+  for (int i = 0; i < 2; ++i) {
+    others[i].soap_default(nullptr);
+    others[i].holeId = &ids[i];
+  }
+  struct Case {
+    const char *name;
+    std::function<std::vector<HOLERESULT__holeResult *>(const std::vector<HOLERESULT__holeResult *> &)> list;
+    std::vector<std::wstring> expected;
+  } kTests[] = {
+      {"made elsewhere", [&](const auto &) { return std::vector<HOLERESULT__holeResult *>{&others[0], &others[1]}; },
+       {L"x", L"y"}},
+      {"out of order", [](const auto &made) { return std::vector<HOLERESULT__holeResult *>{made[1], made[0]}; },
+       {L"b", L"a"}},
+      {"listed twice", [](const auto &made) { return std::vector<HOLERESULT__holeResult *>{made[0], made[0]}; },
+       {L"a", L"a"}},
+  };
+  for (const Case &c : kTests) {
+    SCOPED_TRACE(c.name);
+    ConvertEngine engine("HOLERESULT");
+    HOLERESULT__findHoleResultsResponse parsed;
+    ASSERT_TRUE(engine.Read("findHoleResults",
+                            "<return><holeId>a</holeId></return><return><holeId>b</holeId></return>", parsed));
+    const soap_clist *before = engine.get()->clist;
+    HOLERESULT__findHoleResultsResponse response;
+    response.soap_default(engine.get());
+    response.return_ = c.list(parsed.return_);
+    KEEL::WEB::detail::LetReplyGoAsRead(engine.get(), true);
+    std::vector<boost::shared_ptr<StHoleResult>> results;
+    EXPECT_TRUE(TakeResponse(response, results));
+    ASSERT_EQ(results.size(), c.expected.size());
+    for (size_t i = 0; i < results.size(); ++i) EXPECT_EQ(results[i]->holeId, c.expected[i]);
+    EXPECT_EQ(engine.get()->clist, before);
+    EXPECT_EQ(*parsed.return_[0]->holeId, "a");
+  }
 }
 
 // A hole result's nested records share storage; each stays its own record

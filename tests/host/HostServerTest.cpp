@@ -24,6 +24,7 @@
 #include "LogCapture.h"
 #include "LoopbackServer.h"
 #include "QueryLog.h"
+#include "catalogue/interfaces/WebInterfaces.h"
 #include "keel/web/AppWebServiceMgr.h"
 #include "keel/web/WorkerPool.h"
 
@@ -184,6 +185,24 @@ TEST_F(HostServerTest, RedirectsNeverCarryTheSessionToAnotherServer) {
       EXPECT_EQ(result->GetCode(), L"302");
     }
   }
+}
+
+// A request's result is there to be read once: the host's runners free
+// the reply as it is converted.
+TEST_F(HostServerTest, ARequestsResultIsReadOnce) {
+  ASSERT_NO_FATAL_FAILURE(Load());
+  server.Reply(RulesReply());
+  boost::shared_ptr<KEEL::WEB::IWebServ> serv = host.GetWebServ(L"ClashRule_listClashRules");
+  ASSERT_NE(serv, nullptr);
+  serv->Start();
+  serv->Wait();
+  auto &out = dynamic_cast<KEEL::CLASHRULE::IWSOut_listClashRules &>(*serv->GetOutput());
+  std::vector<boost::shared_ptr<StClashRule>> first, second;
+  out.GetResult(first);
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_EQ(first[0]->ruleName, L"规则");
+  out.GetResult(second);
+  EXPECT_TRUE(second.empty());
 }
 
 // Whatever a server puts in a fault, the network-error block is seven

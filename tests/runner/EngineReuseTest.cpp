@@ -173,7 +173,7 @@ TEST_F(EngineReuseTest, OnlyARunningRunnerHoldsAnEngine) {
     r.SetConnectTimeout(3);
     r.SetSendTimeout(-40000);
     r.SetRecvTimeout(5);
-    auto &limits = dynamic_cast<KEEL::WEB::IWebRunnerLimits &>(r);
+    auto &limits = dynamic_cast<KEEL::WEB::IWebRunnerSettings &>(r);
     limits.SetTransferTimeout(9);
     limits.SetReplyLimits(100000, 1000);
   };

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <regex>
 #include <string>
 #include <thread>
@@ -61,6 +62,42 @@ TEST(TextConvert, InvalidInputBecomesReplacementAndKeepsNeighbours) {
   badWide += L"中";
   badWide += static_cast<wchar_t>(0x110000);
   EXPECT_EQ(WRENCH::ConvertGBKToUtf8(badWide), "a\xEF\xBF\xBD中\xEF\xBF\xBD");
+}
+
+// The UTF-8 decoder against iconv's own (reached through the code page
+// alias "UTF8"): every sequence of up to four bytes drawn from the bytes at
+// the edges of each UTF-8 range, alone and after an ASCII run long enough
+// for the word-at-a-time scan.
+TEST(TextConvert, Utf8DecoderAgreesWithIconv) {
+  const unsigned char edges[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xC1, 0xC2, 0xDF,
+                                 0xE0, 0xE1, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF3, 0xF4, 0xF5, 0xFF};
+  const size_t n = sizeof edges;
+  WRENCH::SetAnsiCodePage("UTF8");
+  size_t mismatches = 0;
+  for (const std::string prefix : {"", "0123456789"}) {
+    for (size_t length = 1; length <= 4; ++length) {
+      size_t count = 1;
+      for (size_t k = 0; k < length; ++k) count *= n;
+      for (size_t index = 0; index < count; ++index) {
+        std::string text = prefix;
+        for (size_t k = 0, rest = index; k < length; ++k, rest /= n) text += static_cast<char>(edges[rest % n]);
+        if (WRENCH::ConvertUtf8ToGBK(text) != WRENCH::AnsiToUnicode(text) && ++mismatches <= 5)
+          ADD_FAILURE() << "bytes differ for length " << length << ", index " << index;
+      }
+    }
+  }
+  // Longer texts of the same bytes, mostly well-formed characters.
+  std::mt19937 random(24);
+  const char *pieces[] = {"a", "é", "中", "😀", "\xF4\x8F\xBF\xBF", "0123456789"};
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    for (int k = random() % 40; k > 0; --k)
+      text += random() % 8 ? std::string(pieces[random() % 6]) : std::string(1, static_cast<char>(edges[random() % n]));
+    if (WRENCH::ConvertUtf8ToGBK(text) != WRENCH::AnsiToUnicode(text) && ++mismatches <= 5)
+      ADD_FAILURE() << "long text differs in round " << round;
+  }
+  WRENCH::SetAnsiCodePage("");
+  EXPECT_EQ(mismatches, 0u);
 }
 
 TEST(TextConvert, AnsiCodePage) {

@@ -180,6 +180,50 @@ TEST_F(RunnerTest, SecondRunReplacesTheOutputAndKeepsTheInput) {
   EXPECT_EQ(server.Requests(2)[0].body, server.Requests(2)[1].body);
 }
 
+// A result read once gives the same records and leaves the engine without
+// the reply's objects; only a run that succeeded is read so, and a runner
+// not told keeps its reply for any number of reads.
+TEST_F(RunnerTest, ResultReadOnceGoesWithItsFirstRead) {
+  const std::string twoRules =
+      "<ns:listClashRulesResponse xmlns:ns=\"http://clash.ws.ruvu/\">"
+      "<return><ruleId>r1</ruleId><ruleName>规则</ruleName></return>"
+      "<return><isDefaultRule>true</isDefaultRule><ruleId>r2</ruleId></return>"
+      "</ns:listClashRulesResponse>";
+  const std::string whole = LoopbackServer::Envelope(twoRules);
+  // Cut after the first rule: the frame is whole, the XML is not.
+  const std::string cut = whole.substr(0, whole.find("<return><isDefaultRule>"));
+  struct Case {
+    const char *name;
+    bool readOnce;
+    std::string reply;
+    bool succeeds;
+    size_t first, second;  // rules of the first and the second read
+  } kTests[] = {
+      {"read once", true, LoopbackServer::Http(200, whole), true, 2, 0},
+      {"kept", false, LoopbackServer::Http(200, whole), true, 2, 2},
+      {"read once, cut short", true, LoopbackServer::Http(200, cut), false, 1, 1},
+  };
+  for (const Case &c : kTests) {
+    SCOPED_TRACE(c.name);
+    ProbeRunner probe;
+    probe.SetServSession(&session);
+    probe.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
+    probe.SetReadOnce(c.readOnce);
+    server.Reply(c.reply);
+    EXPECT_EQ(probe.RunServ(), c.succeeds);
+    auto &out = dynamic_cast<KEEL::CLASHRULE::IWSOut_listClashRules &>(*probe.GetOutput());
+    std::vector<boost::shared_ptr<KEEL::KVWEBSERVICE::StClashRule>> first, second;
+    EXPECT_TRUE(out.GetResult(first));
+    ASSERT_EQ(first.size(), c.first);
+    EXPECT_EQ(first[0]->ruleId, L"r1");
+    EXPECT_EQ(first[0]->ruleName, L"规则");
+    if (c.first > 1) EXPECT_TRUE(first[1]->isDefaultRule);
+    if (c.readOnce && c.succeeds) EXPECT_EQ(probe.proxy->clist, nullptr);
+    out.GetResult(second);
+    EXPECT_EQ(second.size(), c.second);
+  }
+}
+
 TEST_F(RunnerTest, StepsOfASuccessfulRunWithNewSessionCookies) {
   session.values = {{"JSESSIONID", "JSESSIONID"}, {"VALUE", "old"}};
   session.route = "r0";

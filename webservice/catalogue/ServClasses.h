@@ -36,7 +36,7 @@
    public: \
     ~COut_##op() override {} \
     bool GetResult(KV_PARAM_##OUT_KIND(OutType, output)) override { \
-      return KEEL::KVWEBSERVICE::ReadResponse(*this KV_FORWARD_##OUT_KIND(output)); \
+      return KEEL::KVWEBSERVICE::TakeResponse(*this KV_FORWARD_##OUT_KIND(output)); \
     } \
   }; \
   class CServ_##op \

@@ -64,16 +64,21 @@ class IWebRedirect {
   virtual ~IWebRedirect() {}
 };
 
-/// Bounds of a run beyond the engine's three time-outs. A host reaches it
-/// from IWebRunner by dynamic_cast; a runner without it has no such bounds.
-class IWebRunnerLimits {
+/// What a host of ours sets on a runner beyond IWebRunner: bounds of a run
+/// and how its result is read. A host reaches it from IWebRunner by
+/// dynamic_cast; a runner without it has no such bounds.
+class IWebRunnerSettings {
  public:
-  virtual ~IWebRunnerLimits() {}
+  virtual ~IWebRunnerSettings() {}
   /// The deadline of a whole call, in the units of the time-outs.
   virtual void SetTransferTimeout(int t) = 0;
   /// The largest reply (bytes after decompression) and the longest one
   /// value; 0 means no limit.
   virtual void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) = 0;
+  /// When set, the output of a run that succeeded frees the reply's list
+  /// entries as its GetResult converts them: the result is there to be read
+  /// once, and a later GetResult of the same run appends nothing.
+  virtual void SetReadOnce(bool once) = 0;
 };
 
 }  // namespace KEEL::WEB

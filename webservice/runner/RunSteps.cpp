@@ -11,6 +11,7 @@
 #include "KvProxy.h"
 #include "keel/web/HttpUrl.h"
 #include "keel/web/IWebSession.h"
+#include "runner/ReplyRelease.h"
 #include "wrench/LogMsg.h"
 #include "wrench/TextConvert.h"
 
@@ -212,10 +213,13 @@ bool RunSteps(RunState state, RunCall &call) {
 
   state.proxy.soap_endpoint = endpoint.c_str();
   state.proxy.ForgetConnection();
+  LetReplyGoAsRead(engine, false);
   int rc = refused              ? RefuseEndpoint(engine, "The redirect URL is not a valid http URL")
            : !HasHost(endpoint) ? RefuseEndpoint(engine, "The endpoint has no host")
                                 : call.Call();
   state.proxy.soap_endpoint = nullptr;
+  // Only a whole reply, read as it should be, goes as it is read.
+  LetReplyGoAsRead(engine, set.readOnce && rc == 0);
 
   WebServError &error = state.error;
   error.code = rc;

@@ -28,6 +28,8 @@ struct EngineSettings {
   bool limitsSet = false;
   unsigned long long maxReplyBytes = 0;
   long maxValueBytes = 0;
+  /// The result of a run that succeeded is read once (IWebRunnerSettings::SetReadOnce).
+  bool readOnce = false;
 };
 
 /// The members of a runner that one run reads or writes.

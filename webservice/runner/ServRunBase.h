@@ -12,7 +12,7 @@
 namespace KEEL::WEB {
 
 template <class CIn, class COut, class Proxy, class CServ>
-class CServRunBase : public IWebRunner, public IWebRedirect, public IWebRunnerLimits {
+class CServRunBase : public IWebRunner, public IWebRedirect, public IWebRunnerSettings {
  public:
   // The engine comes renewed from the pool, equal to a new one, when the
   // runner first uses it; a runner that is only cloned holds none.
@@ -105,6 +105,7 @@ class CServRunBase : public IWebRunner, public IWebRedirect, public IWebRunnerLi
     settings.maxReplyBytes = maxReplyBytes;
     settings.maxValueBytes = maxValueBytes;
   }
+  void SetReadOnce(bool once) override { settings.readOnce = once; }
 
  protected:
   class OperationCall : public detail::RunCall {

@@ -109,9 +109,13 @@ boost::shared_ptr<IWebServ> CAppWebServiceMgr::GetWebServ(const std::wstring &se
   clone->SetConnectTimeout(config_.connectTimeout);
   clone->SetSendTimeout(config_.sendTimeout);
   clone->SetRecvTimeout(config_.recvTimeout);
-  if (auto *limits = dynamic_cast<IWebRunnerLimits *>(clone.get())) {
-    limits->SetTransferTimeout(config_.transferTimeout);
-    limits->SetReplyLimits(config_.maxReplyBytes, config_.maxValueBytes);
+  if (auto *settings = dynamic_cast<IWebRunnerSettings *>(clone.get())) {
+    settings->SetTransferTimeout(config_.transferTimeout);
+    settings->SetReplyLimits(config_.maxReplyBytes, config_.maxValueBytes);
+    // Each request's result is taken once, by its manager's response: the
+    // reply is freed as it is converted, so the two are not held in full at
+    // the same time.
+    settings->SetReadOnce(true);
   }
   return boost::shared_ptr<IWebServ>(new CWebServ(std::move(clone), *this));
 }

@@ -1,7 +1,9 @@
 // CAppWebServiceMgr: the web-service host, registered as "AppWebServiceMgr".
 // It loads the runners of libKvWebService.so and hands out one operation
 // object per request, each on a fresh clone of its operation's runner with
-// the host's session, service path and time-outs.
+// the host's session, service path and time-outs. A request's output is
+// read once: its first GetResult takes the result over, freeing the reply
+// as it converts it (IWebRunnerSettings::SetReadOnce); a later one appends nothing.
 //
 // Threads: every operation may be called from any thread. Requests run on
 // a small pool of worker threads. Every completion is handed, as one task,

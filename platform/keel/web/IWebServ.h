@@ -29,7 +29,7 @@ class IWebServ {
   virtual bool IsFinished() = 0;
   virtual std::wstring GetServName() = 0;
   virtual IInput *GetInput() = 0;
-  /// Read it only after completion.
+  /// Read it only after completion, and once.
   virtual IOutput *GetOutput() = 0;
   virtual void Start() = 0;
   /// Returns once the request has completed.

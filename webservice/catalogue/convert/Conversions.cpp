@@ -31,12 +31,25 @@ namespace KEEL::KVWEBSERVICE {
 #define KV_READ_OUT_RECORD_LIST KV_READ_RETURN
 #define KV_READ_OUT_TEXT_LIST KV_READ_RETURN
 
+// The body of TakeResponse by output kind: only a record list is freed as
+// it is read.
+#define KV_TAKE_OUT_FLAG return ReadResponse(response);
+#define KV_TAKE_OUT_TEXT return ReadResponse(response, output);
+#define KV_TAKE_OUT_RECORD return ReadResponse(response, output);
+#define KV_TAKE_OUT_TEXT_LIST return ReadResponse(response, output);
+#define KV_TAKE_OUT_RECORD_LIST \
+  detail::WireReader{}.Take(response.soap, response.return_, output); \
+  return true;
+
 #define KV_DEFINE_CONVERSIONS(SERVICE, Service, op, NAME, IN_KIND, InType, OUT_KIND, OutType) \
   void WriteRequest(SERVICE##__##op &request, CValueKeeper &keeper KV_ARGS_##IN_KIND(InType, input)) { \
     KV_WRITE_##IN_KIND(SERVICE##__##op) \
   } \
   bool ReadResponse(const SERVICE##__##op##Response &response KV_ARGS_##OUT_KIND(OutType, output)) { \
     KV_READ_##OUT_KIND return true; \
+  } \
+  bool TakeResponse(SERVICE##__##op##Response &response KV_ARGS_##OUT_KIND(OutType, output)) { \
+    KV_TAKE_##OUT_KIND \
   }
 KV_WEB_OPERATIONS(KV_DEFINE_CONVERSIONS)
 

@@ -2,8 +2,10 @@
 // absent numbers as 0, absent flags as false.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <boost/make_shared.hpp>
@@ -14,6 +16,7 @@
 #include "catalogue/convert/ListReserve.h"
 #include "catalogue/convert/WideText.h"
 #include "records/HoleResultRecords.h"
+#include "runner/ReplyRelease.h"
 #include "soapH.h"
 
 namespace KEEL::KVWEBSERVICE::detail {
@@ -43,11 +46,31 @@ class WireReader {
   template <class Wire, class St>
   void operator()(const std::vector<Wire *> &list, std::vector<boost::shared_ptr<St>> &records) const {
     ReserveMore(records, list.size());
-    for (const Wire *entry : list) {
-      boost::shared_ptr<St> record = boost::make_shared<St>();
-      if (entry) Fill(*entry, *record);
-      records.push_back(std::move(record));
+    for (const Wire *entry : list) records.push_back(Read<St>(entry));
+  }
+
+  /// The same for a reply whose engine lets it go as it is read: the
+  /// entries are converted last to first, each freed with what follows it
+  /// once converted (KEEL::WEB::detail::ReplyRelease), and the list is left
+  /// empty.
+  template <class Wire, class St>
+  void Take(struct soap *engine, std::vector<Wire *> &list, std::vector<boost::shared_ptr<St>> &records) const {
+    KEEL::WEB::detail::ReplyRelease release(engine, list);
+    if (!release.Active()) return (*this)(list, records);
+    ReserveMore(records, list.size());
+    const std::size_t base = records.size();
+    records.resize(base + list.size());
+    try {
+      for (std::size_t i = list.size(); i-- > 0;) {
+        records[base + i] = Read<St>(list[i]);
+        release.FreeSince(list[i]);
+      }
+    } catch (...) {
+      records.resize(base);
+      list.clear();
+      throw;
     }
+    list.clear();
   }
 
   void operator()(const std::vector<std::string> &list, std::vector<std::wstring> &texts) const {
@@ -59,13 +82,16 @@ class WireReader {
   /// instead of twelve (HoleResultReader below).
   template <class Wire>
   void operator()(const Wire *part, boost::shared_ptr<StHoleResult> &record) const;
-  template <class Wire>
-  void operator()(const std::vector<Wire *> &list, std::vector<boost::shared_ptr<StHoleResult>> &records) const;
 
   template <class Wire, class St>
   void Fill(const Wire &wire, St &record) const {
     MapFields(*this, wire, record, FieldsOf<St>());
   }
+
+  /// One list entry as a new record; a nil entry gives a record at its
+  /// defaults.
+  template <class St, class Wire>
+  boost::shared_ptr<St> Read(const Wire *entry) const;
 };
 
 // The nested records of one hole result. The leaf records share one
@@ -138,11 +164,15 @@ void WireReader::operator()(const Wire *part, boost::shared_ptr<StHoleResult> &r
   record = HoleResultReader().Read(part);
 }
 
-template <class Wire>
-void WireReader::operator()(const std::vector<Wire *> &list,
-                            std::vector<boost::shared_ptr<StHoleResult>> &records) const {
-  ReserveMore(records, list.size());
-  for (const Wire *entry : list) records.push_back(HoleResultReader().Read(entry));
+template <class St, class Wire>
+boost::shared_ptr<St> WireReader::Read(const Wire *entry) const {
+  if constexpr (std::is_same_v<St, StHoleResult>) {
+    return HoleResultReader().Read(entry);
+  } else {
+    boost::shared_ptr<St> record = boost::make_shared<St>();
+    if (entry) Fill(*entry, *record);
+    return record;
+  }
 }
 
 }  // namespace KEEL::KVWEBSERVICE::detail
