@@ -74,6 +74,15 @@ class ReplyTextFilter {
   };
 
   void Scan(const char *p, const char *end);
+  const char *Candidate(const char *p, const char *end);
+  const char *Next(const char *p, const char *end, uint8_t role);
+  const char *Fast(const char *p, const char *end);
+  static uint64_t Classify(const char *at, const char *end);
+  bool Plain(State state) const;
+  const char *Run(const char *p, const char *end);
+  const char *Tag(const char *p, const char *end);
+  const char *Attribute(const char *p, const char *end);
+  void AppendName(const char *from, const char *to);
   // The rest of a UTF-8 sequence that the previous piece ended in.
   const char *Continue(const char *p, const char *end);
   // One UTF-8 sequence at p; returns where scanning goes on.
@@ -82,7 +91,8 @@ class ReplyTextFilter {
   void Char(uint32_t cp, const char *bytes, size_t size);
   void Reference(uint32_t cp);
   void EndTag(bool empty);
-  void EndAttributeName();
+  void EndAttributeName(const char *name, size_t size);
+  bool SameName(const char *name, size_t size) const;
   void Refuse(const char *why);
 
   // The output of a piece is its input, kept in place, up to the first
@@ -107,12 +117,16 @@ class ReplyTextFilter {
   std::string markup_;     // "<!" keyword, entity name, or processing instruction
   std::string name_;       // the attribute name being read
   std::unordered_set<std::string> names_;
+  std::string lastName_;   // the last attribute name, looked up no further when repeated
+  bool lastHref_ = false;
   // UTF-8 decoding across pieces: bytes of the sequence so far and what the
   // next may be.
   char sequence_[4] = {};
   size_t have_ = 0, need_ = 0;
   unsigned char low_ = 0x80, high_ = 0xBF;
   // The piece being filtered.
+  const char *block_ = nullptr;  // 64 bytes whose candidates (scan::Candidates64) are in mask_
+  uint64_t mask_ = 0;
   const char *base_ = nullptr;
   const char *keep_ = nullptr;  // input not yet committed to the output
   size_t inPlace_ = 0;          // output bytes that stand where they arrived
