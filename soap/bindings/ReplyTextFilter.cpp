@@ -553,8 +553,8 @@ void ReplyTextFilter::Char(uint32_t cp, const char *bytes, size_t size) {
         EndTag(false);
       } else if (cp == '<' || cp == '=' || IsQuote(cp)) {
         Refuse(kMalformedTag);
-      } else if (!IsSpace(cp)) {  // the runtime skips blanks after '<'
-        state_ = State::kTagName;
+      } else {
+        state_ = IsSpace(cp) ? State::kTagSpace : State::kTagName;
       }
       return;
     case State::kBang:

@@ -33,6 +33,9 @@ class PerByteTextCheck {
   int Filter(char *buf, size_t *len, size_t maxlen);
   /// Why the reply was refused; null while it was not.
   const char *Refusal() const { return refusal_; }
+  /// Whether it has stopped checking (the root element has ended). Added to
+  /// the copy for the comparison only.
+  bool Done() const { return state_ == State::kDone; }
 
  private:
   enum class State { kText, kLt, kBang, kComment, kCdata, kPi, kTag, kQuoted, kReference, kDone };
