@@ -214,15 +214,11 @@ const Case kCases[] = {
 template <class Proxy, class Request, class Response>
 int Read(const std::string &reply, int (Proxy::*operation)(Request *, Response *), std::string &refusal) {
   kv::test::MemoryReply memory(reply.data(), reply.size());
-  Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  proxy.imode |= SOAP_C_UTFSTRING;
-  proxy.omode |= SOAP_C_UTFSTRING;
-  memory.Attach(proxy);
-  Request request;
-  Response response;
-  const int rc = (proxy.*operation)(&request, &response);
-  if (rc == SOAP_SYNTAX_ERROR && proxy.soap_fault_detail()) refusal = proxy.soap_fault_detail();
-  return rc;
+  return memory.Call(
+      operation, [](Proxy &) {},
+      [&](Proxy &proxy, Response &, int result) {
+        if (result == SOAP_SYNTAX_ERROR && proxy.soap_fault_detail()) refusal = proxy.soap_fault_detail();
+      });
 }
 
 double CpuSeconds() {

@@ -24,17 +24,12 @@ size_t Touch(const Response &, long) {
 
 template <class Proxy, class Request, class Response>
 void Call(kv::test::MemoryReply &reply, int (Proxy::*operation)(Request *, Response *)) {
-  Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  proxy.imode |= SOAP_C_UTFSTRING;
-  proxy.omode |= SOAP_C_UTFSTRING;
-  reply.Attach(proxy);
-  Request request;
-  Response response;
-  if ((proxy.*operation)(&request, &response) == SOAP_OK) {
-    Touch(response, 0);
-  } else if (const char *text = proxy.soap_fault_string()) {
-    (void)std::strlen(text);
-  }
+  reply.Call(operation, [](Proxy &) {}, [](Proxy &proxy, Response &response, int result) {
+    if (result == SOAP_OK)
+      Touch(response, 0);
+    else if (const char *text = proxy.soap_fault_string())
+      (void)std::strlen(text);
+  });
 }
 
 }  // namespace

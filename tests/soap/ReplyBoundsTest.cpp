@@ -54,17 +54,12 @@ int CountAttributes(struct soap *engine, const char *) {
 template <class Proxy, class Request, class Response>
 Outcome Call(const std::string &reply, int (Proxy::*operation)(Request *, Response *)) {
   MemoryReply memory(reply.data(), reply.size());
-  Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  proxy.imode |= SOAP_C_UTFSTRING;
-  proxy.omode |= SOAP_C_UTFSTRING;
-  memory.Attach(proxy);
   Outcome outcome;
   mostAttributes = 0;
-  proxy.feltbegin = CountAttributes;
-  Request request;
-  Response response;
-  outcome.rc = (proxy.*operation)(&request, &response);
-  if (const char *detail = proxy.soap_fault_detail()) outcome.detail = detail;
+  outcome.rc = memory.Call(operation, [](Proxy &proxy) { proxy.feltbegin = CountAttributes; },
+                           [&](Proxy &proxy, Response &, int) {
+                             if (const char *detail = proxy.soap_fault_detail()) outcome.detail = detail;
+                           });
   outcome.attributesSeen = mostAttributes;
   return outcome;
 }

@@ -14,6 +14,24 @@ class MemoryReply {
  public:
   MemoryReply(const void *data, size_t size) : data_(static_cast<const char *>(data)), size_(size) {}
 
+  /// Calls `operation` with a default request on a proxy made as the runner
+  /// makes one (MTOM, UTF-8 text kept as it stands) and answered by this
+  /// reply; `before` sees the proxy before the call, `after` the proxy, the
+  /// response and the call's result after it. Returns the call's result.
+  template <class Proxy, class Request, class Response, class Before, class After>
+  int Call(int (Proxy::*operation)(Request *, Response *), Before before, After after) {
+    Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
+    proxy.imode |= SOAP_C_UTFSTRING;
+    proxy.omode |= SOAP_C_UTFSTRING;
+    Attach(proxy);
+    before(proxy);
+    Request request;
+    Response response;
+    const int result = (proxy.*operation)(&request, &response);
+    after(proxy, response, result);
+    return result;
+  }
+
   /// Points `engine`'s connection at this reply (the engine's `user` field
   /// holds it) and its endpoint at a placeholder URL.
   template <class Proxy>
