@@ -1,14 +1,18 @@
 // The manager stack (manager, host, runner, St records) side by side with
-// the raw proxy, in one run, against a fast canned server on loopback that
-// this program starts itself:
+// our raw proxy and with the reference client (bench/ReferenceClient.cpp:
+// the runtime's own generated client with nothing of ours, in a process of
+// its own), in one run, against a fast canned server on loopback that this
+// program starts itself:
 //   kv_bench_stack [all|read|peak|small|async|memory] [records]
 //   read    the findHoleResults reply of `records` (10,000) full hole results
-//           through a synchronous manager call and through the raw proxy,
-//           alternating: time per call, page faults and system time per call
+//           through the reference client, the raw proxy and a synchronous
+//           manager call, the sides in turn: time per call, page faults and
+//           system time per call; then the same for 1,000 hole results
 //   peak    peak resident memory of that read, each side in a process of
 //           its own
 //   small   a small synchronous call (one connection per call): calls per
-//           second through a manager and through the raw proxy
+//           second through the reference client, the raw proxy and a
+//           manager
 //   async   asynchronous calls from 1, 4 and 16 callers on 4 workers
 //           against one synchronous caller
 //   small-of stack|raw CALLS   one side of "small" alone, for perf stat
@@ -29,6 +33,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <mutex>
 #include <string>
@@ -40,6 +45,7 @@
 #include "KvWebServiceManager.h"
 #include "Namespaces.h"
 #include "Proxies.h"
+#include "TypeNames.h"
 #include "WireIo.h"
 #include "keel/web/AppWebServiceMgr.h"
 #include "managers/ManagerTable.h"
@@ -70,6 +76,7 @@ std::string HoleReply(int records) {
   }
   struct soap engine;
   soap_init(&engine);
+  kv::wire::UseWireTypeNames(&engine);  // xsi:type only on derived objects, as on the wire
   soap_set_namespaces(&engine, kv::wire::NamespacesOf("HOLERESULT"));
   engine.omode |= SOAP_C_UTFSTRING;
   std::string xml = kv::test::WriteElement(&engine, response, "HOLERESULT:findHoleResultsResponse");
@@ -165,6 +172,64 @@ struct RawProxy {
   Proxy proxy;
 };
 
+// A client in a process of its own, driven through a pipe: the reference
+// client, or our raw proxy (this program again, with "raw-client"); both
+// answer "find" and "list N" alike (see bench/ReferenceClient.cpp).
+class Client {
+ public:
+  Client(const char *program, const std::string &address) {
+    int in[2], out[2];
+    if (pipe(in) != 0 || pipe(out) != 0) std::exit(2);
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(in[0], STDIN_FILENO);
+      dup2(out[1], STDOUT_FILENO);
+      for (int fd : {in[0], in[1], out[0], out[1]}) close(fd);
+      if (std::string(program) == "raw")
+        execl("/proc/self/exe", "kv_bench_stack", "raw-client", address.c_str(), static_cast<char *>(nullptr));
+      else
+        execl(program, program, address.c_str(), static_cast<char *>(nullptr));
+      _exit(2);
+    }
+    close(in[0]);
+    close(out[1]);
+    to_ = fdopen(in[1], "w");
+    from_ = fdopen(out[0], "r");
+  }
+  ~Client() {
+    std::fputs("quit\n", to_);
+    std::fclose(to_);
+    std::fclose(from_);
+    waitpid(pid_, nullptr, 0);
+  }
+  Client(const Client &) = delete;
+  Client &operator=(const Client &) = delete;
+
+  /// One findHoleResults call: milliseconds, as the client measured it.
+  double Find(size_t expected) {
+    std::fputs("find\n", to_);
+    std::fflush(to_);
+    double ms = 0;
+    long found = 0;
+    if (std::fscanf(from_, "%lf %ld", &ms, &found) != 2 || found != static_cast<long>(expected)) std::exit(3);
+    return ms;
+  }
+  /// `calls` listClashRules calls: calls per second.
+  double ListRate(int calls) {
+    std::fprintf(to_, "list %d\n", calls);
+    std::fflush(to_);
+    double seconds = 0;
+    int failed = 0;
+    if (std::fscanf(from_, "%lf %d", &seconds, &failed) != 2 || failed) std::exit(3);
+    return calls / seconds;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  FILE *to_ = nullptr;
+  FILE *from_ = nullptr;
+};
+
 size_t FindThroughManager(CHoleResultMgr &holes) {
   StFindHoleResults find;
   find.queryParam = boost::make_shared<StAffiliateQueryParam>();
@@ -234,42 +299,66 @@ class Counter : public IClashRuleQuery {
 
 // ---- the parts -----------------------------------------------------------
 
-bool Read(const std::string &address, int records) {
+// The sides of a round take turns going first: the machine's speed drifts
+// between rounds, so every ratio is taken per round, and its median kept.
+constexpr int kSides = 3;
+constexpr int kOrders[6][kSides] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {2, 1, 0}, {1, 0, 2}};
+
+struct ReadGoals {
+  double raw;    // raw proxy / reference, 0 for none
+  double stack;  // manager stack / reference
+};
+
+bool Read(const std::string &address, int records, int rounds, const ReadGoals &goals, const char *label) {
+  Client reference(KV_BENCH_REFERENCE, address), raw("raw", address);
   Stack stack(address);
   CHoleResultMgr holes;
-  RawProxy<VXHoleResultWebServiceSoapBindingProxy> raw("http://" + address + kHolePath);
-  const int rounds = 7;
-  FindThroughManager(holes);  // warm-up
-  FindThroughProxy(raw);
-  std::vector<double> stackMs, rawMs, stackFaults, rawFaults, stackSys, rawSys;
+  reference.Find(records);  // warm-up
+  raw.Find(records);
+  FindThroughManager(holes);
+  std::vector<double> ms[kSides], faults[kSides], sys[kSides], rawRatio, stackRatio, stackRawRatio;
   for (int r = 0; r < rounds; ++r) {
-    Usage u0 = UsageNow();
-    auto t0 = Clock::now();
-    size_t a = FindThroughManager(holes);
-    auto t1 = Clock::now();
-    Usage u1 = UsageNow();
-    size_t b = FindThroughProxy(raw);
-    auto t2 = Clock::now();
-    Usage u2 = UsageNow();
-    if (a != static_cast<size_t>(records) || b != a) std::exit(3);
-    stackMs.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
-    rawMs.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
-    stackFaults.push_back(u1.minorFaults - u0.minorFaults);
-    rawFaults.push_back(u2.minorFaults - u1.minorFaults);
-    stackSys.push_back(u1.systemMs - u0.systemMs);
-    rawSys.push_back(u2.systemMs - u1.systemMs);
+    double round[kSides] = {};
+    for (int side : kOrders[r % 6]) {
+      Usage u0 = UsageNow();
+      auto t0 = Clock::now();
+      size_t n = records;
+      if (side == 2) {
+        n = FindThroughManager(holes);
+        round[2] = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+      } else {
+        round[side] = (side == 0 ? reference : raw).Find(records);
+      }
+      Usage u1 = UsageNow();
+      if (n != static_cast<size_t>(records)) std::exit(3);
+      ms[side].push_back(round[side]);
+      faults[side].push_back(u1.minorFaults - u0.minorFaults);
+      sys[side].push_back(u1.systemMs - u0.systemMs);
+    }
+    rawRatio.push_back(round[1] / round[0]);
+    stackRatio.push_back(round[2] / round[0]);
+    stackRawRatio.push_back(round[2] / round[1]);
   }
-  std::printf("(a) findHoleResults, %d hole results, synchronous (median of %d alternating rounds)\n", records,
-              rounds);
+  std::printf("%s findHoleResults, %d hole results, synchronous (medians of %d rounds, the sides in turn; the\n"
+              "    reference client and the raw proxy each in a process of its own)\n",
+              label, records, rounds);
   std::printf("  %-22s %10s %14s %16s\n", "", "ms/call", "page faults", "system ms/call");
-  std::printf("  %-22s %10.1f %14.0f %16.1f\n", "raw proxy", Median(rawMs), Median(rawFaults), Median(rawSys));
-  std::printf("  %-22s %10.1f %14.0f %16.1f\n", "manager stack", Median(stackMs), Median(stackFaults),
-              Median(stackSys));
-  return Verdict("time, manager stack / raw proxy", Median(stackMs) / Median(rawMs), 1.15, false);
+  std::printf("  %-22s %10.1f %14s %16s\n", "reference client", Median(ms[0]), "-", "-");
+  std::printf("  %-22s %10.1f %14s %16s\n", "raw proxy", Median(ms[1]), "-", "-");
+  std::printf("  %-22s %10.1f %14.0f %16.1f\n", "manager stack", Median(ms[2]), Median(faults[2]), Median(sys[2]));
+  std::printf("  %-44s %6.2f  (range %.2f to %.2f)\n", "time, manager stack / raw proxy", Median(stackRawRatio),
+              *std::min_element(stackRawRatio.begin(), stackRawRatio.end()),
+              *std::max_element(stackRawRatio.begin(), stackRawRatio.end()));
+  bool ok = true;
+  if (goals.raw > 0)
+    ok = Verdict("time, raw proxy / reference", Median(rawRatio), goals.raw, false) && ok;
+  else
+    std::printf("  %-44s %6.2f\n", "time, raw proxy / reference", Median(rawRatio));
+  return Verdict("time, manager stack / reference", Median(stackRatio), goals.stack, false) && ok;
 }
 
 // Peak resident memory of three calls of one side, in a fresh process of
-// its own (this program again, with "peak-of").
+// its own: this program again with "peak-of", or the reference client.
 long PeakOf(const std::string &address, const char *side) {
   int fds[2];
   if (pipe(fds) != 0) std::exit(2);
@@ -278,7 +367,11 @@ long PeakOf(const std::string &address, const char *side) {
     dup2(fds[1], STDOUT_FILENO);
     close(fds[0]);
     close(fds[1]);
-    execl("/proc/self/exe", "kv_bench_stack", "peak-of", side, address.c_str(), static_cast<char *>(nullptr));
+    const char *calls = std::getenv("KV_BENCH_PEAK_CALLS") ? std::getenv("KV_BENCH_PEAK_CALLS") : "3";
+    if (std::string(side) == "reference")
+      execl(KV_BENCH_REFERENCE, "kv_bench_reference", address.c_str(), "peak", calls, static_cast<char *>(nullptr));
+    else
+      execl("/proc/self/exe", "kv_bench_stack", "peak-of", side, address.c_str(), static_cast<char *>(nullptr));
     _exit(2);
   }
   close(fds[1]);
@@ -310,11 +403,14 @@ int PeakOfSide(const std::string &side, const std::string &address) {
 }
 
 bool Peak(const std::string &address, int records) {
-  long raw = PeakOf(address, "raw"), stack = PeakOf(address, "stack");
-  std::printf("(a) peak resident memory over three findHoleResults calls of %d hole results, own process each\n",
+  long reference = PeakOf(address, "reference"), raw = PeakOf(address, "raw"), stack = PeakOf(address, "stack");
+  std::printf("(b) peak resident memory over three findHoleResults calls of %d hole results, own process each\n",
               records);
-  std::printf("  raw proxy %ld MiB   manager stack %ld MiB\n", raw / 1024, stack / 1024);
-  return Verdict("peak memory, manager stack / raw proxy", static_cast<double>(stack) / raw, 1.5, false);
+  std::printf("  reference client %.1f MiB   raw proxy %.1f MiB   manager stack %.1f MiB\n", reference / 1024.0,
+              raw / 1024.0, stack / 1024.0);
+  std::printf("  %-44s %6.2f\n", "peak memory, raw proxy / reference", static_cast<double>(raw) / reference);
+  std::printf("  %-44s %6.2f\n", "peak memory, manager stack / raw proxy", static_cast<double>(stack) / raw);
+  return Verdict("peak memory, manager stack / reference", static_cast<double>(stack) / reference, 1.5, false);
 }
 
 template <class Call>
@@ -326,34 +422,36 @@ double Rate(int calls, Call call) {
 }
 
 bool Small(const std::string &address) {
+  Client reference(KV_BENCH_REFERENCE, address), raw("raw", address);
   Stack stack(address);
   CClashRuleMgr rules;
-  RawProxy<VXClashRuleWebServiceSoapBindingProxy> raw("http://" + address + kRulePath);
-  const int rounds = 40, calls = 250;
+  const int rounds = 42, calls = 250;
+  reference.ListRate(100);
+  raw.ListRate(100);
   Rate(100, [&] { return ListThroughManager(rules); });
-  Rate(100, [&] { return ListThroughProxy(raw); });
-  // Short rounds side by side, each side first in every other round, and the
-  // ratio taken per round: the machine's speed drifts between rounds.
-  std::vector<double> viaStack, viaRaw, ratios;
+  // Short rounds, the sides in turn, and the ratios taken per round: the
+  // machine's speed drifts between rounds.
+  std::vector<double> rates[kSides], stackRatio, stackRawRatio, rawRatio;
   for (int r = 0; r < rounds; ++r) {
-    double stackRate, rawRate;
-    if (r % 2 == 0) {
-      stackRate = Rate(calls, [&] { return ListThroughManager(rules); });
-      rawRate = Rate(calls, [&] { return ListThroughProxy(raw); });
-    } else {
-      rawRate = Rate(calls, [&] { return ListThroughProxy(raw); });
-      stackRate = Rate(calls, [&] { return ListThroughManager(rules); });
-    }
-    viaStack.push_back(stackRate);
-    viaRaw.push_back(rawRate);
-    ratios.push_back(stackRate / rawRate);
+    double round[kSides] = {};
+    for (int side : kOrders[r % 6])
+      round[side] = side == 0   ? reference.ListRate(calls)
+                    : side == 1 ? raw.ListRate(calls)
+                                : Rate(calls, [&] { return ListThroughManager(rules); });
+    for (int side = 0; side < kSides; ++side) rates[side].push_back(round[side]);
+    stackRatio.push_back(round[2] / round[0]);
+    stackRawRatio.push_back(round[2] / round[1]);
+    rawRatio.push_back(round[1] / round[0]);
   }
-  std::printf("(b) small synchronous call (listClashRules, one connection per call), calls/s, %d rounds of %d "
-              "on each side\n",
+  std::printf("(c) small synchronous call (listClashRules, one connection per call), calls/s, %d rounds of %d "
+              "on each side\n    (the reference client and the raw proxy each in a process of its own)\n",
               rounds, calls);
-  std::printf("  raw proxy %.0f   manager stack %.0f (medians); median of the rounds' ratios below\n", Median(viaRaw),
-              Median(viaStack));
-  return Verdict("calls/s, manager stack / raw proxy", Median(ratios), 0.9, true);
+  std::printf("  reference client %.0f   raw proxy %.0f   manager stack %.0f (medians); medians of the rounds' "
+              "ratios below\n",
+              Median(rates[0]), Median(rates[1]), Median(rates[2]));
+  std::printf("  %-44s %6.2f\n", "calls/s, raw proxy / reference", Median(rawRatio));
+  std::printf("  %-44s %6.2f\n", "calls/s, manager stack / raw proxy", Median(stackRawRatio));
+  return Verdict("calls/s, manager stack / reference", Median(stackRatio), 0.9, true);
 }
 
 // One side only, for perf stat: `calls` small synchronous calls, with
@@ -442,7 +540,7 @@ bool Async(const std::string &address) {
     for (int r = 0; r < 3; ++r) single.push_back(AsyncRate(rules, 1, calls));
   }
   for (int r = 0; r < 3; ++r) rawFour.push_back(RawThreadsRate(address, 4, calls));
-  std::printf("(c) small calls on 4 workers, calls/s (median of %d alternating rounds of %d and %d calls): "
+  std::printf("(d) small calls on 4 workers, calls/s (median of %d alternating rounds of %d and %d calls): "
               "1 synchronous caller %.0f, 4 asynchronous callers %.0f\n",
               rounds, syncCalls, calls, Median(sync), Median(four));
   std::printf("  asynchronous, 1 caller %.0f, 16 callers %.0f; 1 caller on a host of 1 worker %.0f (4 on 4: %.1fx)\n",
@@ -483,7 +581,7 @@ bool Memory(const std::string &address) {
     }
   };
   const int threads = 16;
-  std::printf("(d) resident memory over mixed calls on %d threads (sync, async, a fault)\n", threads);
+  std::printf("(e) resident memory over mixed calls on %d threads (sync, async, a fault)\n", threads);
   std::printf("  calls     resident KB\n");
   std::atomic<int> next{0};
   long afterWarmup = 0;
@@ -509,12 +607,38 @@ bool Memory(const std::string &address) {
   return Verdict("growth after the first tenth, MiB", growth / 1024.0, 2.0, false) && ok;
 }
 
+// Our raw proxy as a client of its own process, answering the commands of
+// the reference client.
+int RawClient(const std::string &address) {
+  RawProxy<VXHoleResultWebServiceSoapBindingProxy> holes("http://" + address + kHolePath);
+  RawProxy<VXClashRuleWebServiceSoapBindingProxy> rules("http://" + address + kRulePath);
+  char line[64];
+  while (std::fgets(line, sizeof line, stdin)) {
+    if (std::strncmp(line, "find", 4) == 0) {
+      auto start = Clock::now();
+      size_t found = FindThroughProxy(holes);
+      std::printf("%.3f %zu\n", std::chrono::duration<double, std::milli>(Clock::now() - start).count(), found);
+    } else if (std::strncmp(line, "list ", 5) == 0) {
+      const int calls = std::atoi(line + 5);
+      int failed = 0;
+      auto start = Clock::now();
+      for (int i = 0; i < calls; ++i) failed += !ListThroughProxy(rules);
+      std::printf("%.6f %d\n", Seconds(start), failed);
+    } else {
+      break;
+    }
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
   WRENCH::CLogMsg::SetInstallRoot("/tmp/kv_bench_stack");
   const std::string mode = argc > 1 ? argv[1] : "all";
   if (mode == "peak-of" && argc > 3) return PeakOfSide(argv[2], argv[3]);
+  if (mode == "raw-client" && argc > 2) return RawClient(argv[2]);
   const int records = argc > 2 ? std::atoi(argv[2]) : 10000;
   bool all = mode == "all", ok = true;
   if (mode == "serve") {  // a server for outside tools (perf, valgrind): prints its address
@@ -526,8 +650,12 @@ int main(int argc, char **argv) {
 
   if (all || mode == "read" || mode == "peak") {
     kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
-    if (all || mode == "read") ok = Read(server.Address(), records) && ok;
+    if (all || mode == "read") ok = Read(server.Address(), records, 9, {1.05, 1.10}, "(a)") && ok;
     if (all || mode == "peak") ok = Peak(server.Address(), records) && ok;
+  }
+  if ((all || mode == "read") && records == 10000) {
+    kv::bench::CannedServer server([] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(1000)}}; });
+    ok = Read(server.Address(), 1000, 30, {0, 1.15}, "(a')") && ok;
   }
   if (mode == "small-of" && argc > 3) {  // small-of stack|raw CALLS: one side, for perf stat
     kv::bench::CannedServer server([] { return kv::bench::CannedServer::Replies{{"listClashRules", RulesReply()}}; });

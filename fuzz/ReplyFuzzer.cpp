@@ -5,43 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "MemoryReply.h"
 #include "Proxies.h"
 
 namespace {
-
-struct Reply {
-  const uint8_t *data;
-  size_t size;
-  size_t pos;
-};
-
-SOAP_SOCKET Open(struct soap *engine, const char *, const char *, int) {
-  engine->error = SOAP_OK;
-  return 7;  // any valid descriptor number; nothing is read from it
-}
-int Send(struct soap *, const char *, size_t) { return SOAP_OK; }
-int Close(struct soap *) { return SOAP_OK; }
-int Poll(struct soap *) { return SOAP_OK; }
-size_t Receive(struct soap *engine, char *buf, size_t len) {
-  auto *reply = static_cast<Reply *>(engine->user);
-  size_t n = reply->size - reply->pos < len ? reply->size - reply->pos : len;
-  std::memcpy(buf, reply->data + reply->pos, n);
-  reply->pos += n;
-  return n;
-}
-
-template <class Proxy>
-void Attach(Proxy &proxy, Reply &reply) {
-  proxy.imode |= SOAP_C_UTFSTRING;
-  proxy.omode |= SOAP_C_UTFSTRING;
-  proxy.user = &reply;
-  proxy.fopen = Open;
-  proxy.fsend = Send;
-  proxy.frecv = Receive;
-  proxy.fclose = Close;
-  proxy.fpoll = Poll;
-  proxy.soap_endpoint = "http://127.0.0.1:1/RUVU/fuzz";
-}
 
 // Reads what a caller reads of the result: the list, or the fault text.
 template <class Response>
@@ -56,22 +23,19 @@ size_t Touch(const Response &, long) {
 }
 
 template <class Proxy, class Request, class Response>
-void Call(Reply &reply, int (Proxy::*operation)(Request *, Response *)) {
-  Proxy proxy(SOAP_ENC_MTOM, SOAP_ENC_MTOM);
-  Attach(proxy, reply);
-  Request request;
-  Response response;
-  if ((proxy.*operation)(&request, &response) == SOAP_OK) {
-    Touch(response, 0);
-  } else if (const char *text = proxy.soap_fault_string()) {
-    (void)std::strlen(text);
-  }
+void Call(kv::test::MemoryReply &reply, int (Proxy::*operation)(Request *, Response *)) {
+  reply.Call(operation, [](Proxy &) {}, [](Proxy &proxy, Response &response, int result) {
+    if (result == SOAP_OK)
+      Touch(response, 0);
+    else if (const char *text = proxy.soap_fault_string())
+      (void)std::strlen(text);
+  });
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  Reply reply{data, size, 0};
+  kv::test::MemoryReply reply(data, size);
 #if KV_FUZZ_TARGET == 1
   Call(reply, &VXHoleResultWebServiceSoapBindingProxy::findHoleResults);
 #elif KV_FUZZ_TARGET == 2

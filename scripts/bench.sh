@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner kv_bench_catalogue kv_bench_managers kv_bench_stack KvWebService
+cmake --build "$build" -j"$(nproc)" --target kv_bench_wire kv_bench_runner kv_bench_catalogue kv_bench_managers kv_bench_stack kv_bench_reference \
+  kv_bench_hostile KvWebService
 state=$(mktemp -d)
 trap 'tests/peer/stop.sh "$state" || true; rm -rf "$state"' EXIT
 tests/peer/start.sh "$state"
@@ -38,5 +39,7 @@ if command -v valgrind >/dev/null; then
     rm -rf "$out"
   done
 fi
-echo "== manager stack beside the raw proxy, against a canned server of its own"
+echo "== hostile replies: processor time"
+"$build"/bench/kv_bench_hostile
+echo "== manager stack beside the raw proxy and the reference client, against a canned server of its own"
 "$build"/bench/kv_bench_stack

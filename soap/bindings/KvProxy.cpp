@@ -151,6 +151,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   frecv = &RecvNow;
   close_ = fclosesocket;
   fclosesocket = &CloseNow;
+  fpreparerecv = &CountParts;  // under the frame's hook
   frame_.Attach(this);
   send_ = fsend;
   fsend = &SendNow;
@@ -359,6 +360,7 @@ int KvProxyBase::BeginReply() {
   // links, so an element nobody asked for is skipped, never read by its name.
   imode |= SOAP_XML_TREE;
   textFilter_.Start(false);
+  parts_.Stop();
   if (soap_begin_recv(this)) return error;
   if (StartTextFilter()) return error;
   // The runtime would take another document for a body without envelope.
@@ -372,6 +374,16 @@ int KvProxyBase::BeginReply() {
 int KvProxyBase::StartTextFilter() {
   if ((mode & SOAP_IO) == SOAP_IO_CHUNK && bufferedBody_.Take(this)) return error;
   textFilter_.Start((mode & SOAP_ENC_LATIN) != 0);
+  // A first DIME record cut in chunks leaves the bytes after the chunk in
+  // the buffer, beyond buflen.
+  size_t body = buflen - bufidx;
+  if (mode & SOAP_ENC_DIME) {
+    parts_.StartDime(dime.size);
+    if (dime.buflen > buflen) body = dime.buflen - bufidx;
+  } else if (mode & SOAP_ENC_MIME) {
+    parts_.StartMime(mime.boundary);
+  }
+  if (!parts_.Count(buf + bufidx, body)) return error = SOAP_SYNTAX_ERROR;
   ffilterrecv = FilterText;
   size_t len = buflen - bufidx;
   if (FilterText(this, buf + bufidx, &len, sizeof(buf) - bufidx) != SOAP_OK) len = 0;
@@ -380,6 +392,10 @@ int KvProxyBase::StartTextFilter() {
 }
 
 BufferedBody &BufferedBodyOf(struct soap *engine) { return static_cast<KvProxyBase *>(engine)->bufferedBody_; }
+
+int KvProxyBase::CountParts(struct soap *engine, const char *buf, size_t len) {
+  return static_cast<KvProxyBase *>(engine)->parts_.Count(buf, len) ? SOAP_OK : SOAP_SYNTAX_ERROR;
+}
 
 int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen) {
   return static_cast<KvProxyBase *>(engine)->textFilter_.Filter(buf, len, maxlen);
@@ -390,7 +406,10 @@ int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t 
 int KvProxyBase::ReplyDone(int result) {
   ffilterrecv = nullptr;
   bufferedBody_.Release(this);
-  if (const char *why = textFilter_.Refusal()) {
+  const char *why = textFilter_.Refusal();
+  if (!why) why = parts_.Refusal();
+  parts_.Stop();
+  if (why) {
     soap_set_receiver_error(this, "Broken reply", why, SOAP_SYNTAX_ERROR);
     NameFaultSide(this);
     return error;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iosfwd>
 
+#include "AttachmentParts.h"
 #include "BufferedBody.h"
 #include "HttpFrame.h"
 #include "ReplyTextFilter.h"
@@ -117,6 +118,8 @@ class KvProxyBase : public soap {
   static int CloseNow(struct soap *engine, SOAP_SOCKET socket);
   int ReplyDone(int result);
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
+  // Counts the parts of a MIME or DIME reply on every decoded piece.
+  static int CountParts(struct soap *engine, const char *buf, size_t len);
   void KeepSettings();
 
  private:
@@ -173,6 +176,7 @@ class KvProxyBase : public soap {
   Connection connection_ = Connection::kNotTried;
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;
+  AttachmentParts parts_;
   BufferedBody bufferedBody_;
   friend HttpFrame &FrameOf(struct soap *engine);
   friend BufferedBody &BufferedBodyOf(struct soap *engine);

@@ -10,18 +10,17 @@
 
 namespace {
 
-// Reads one number element with the runtime's reader `read`, which consumes
-// the element also when it fails on an empty text.
+// Reads one number element with the runtime's reader `read`, which
+// consumes the element also when it fails on an empty text, and allocates
+// the value (when given none) only once the element is the one asked for.
 template <class T, class Read>
 T *ReadNumber(struct soap *engine, const char *tag, T *value, Read read) {
-  if (soap_element_begin_in(engine, tag, 0, nullptr)) return nullptr;
-  if (!engine->body) return value;
-  soap_revert(engine);
-  if (!value && !(value = static_cast<T *>(soap_malloc(engine, sizeof(T))))) return nullptr;
-  if (read(value)) return value;
+  if (T *got = read(value)) return got;
   if (engine->error != SOAP_EMPTY) return nullptr;
-  *value = T();
   engine->error = SOAP_OK;
+  if (!engine->body) return value;  // self-closed: the member stays as it was
+  if (!value && !(value = static_cast<T *>(soap_malloc(engine, sizeof(T))))) return nullptr;
+  *value = T();
   return value;
 }
 
@@ -81,16 +80,15 @@ SOAP_FMAC1 bool *SOAP_FMAC2 soap_in_xsd__boolean(struct soap *engine, const char
   return value;
 }
 SOAP_FMAC1 int *SOAP_FMAC2 soap_in_xsd__int(struct soap *engine, const char *tag, int *value, const char *type) {
-  return ReadNumber(engine, tag, value,
-                    [&](int *v) { return soap_inint(engine, tag, v, type, SOAP_TYPE_xsd__int) != nullptr; });
+  return ReadNumber(engine, tag, value, [&](int *v) { return soap_inint(engine, tag, v, type, SOAP_TYPE_xsd__int); });
 }
 SOAP_FMAC1 LONG64 *SOAP_FMAC2 soap_in_xsd__long(struct soap *engine, const char *tag, LONG64 *value,
                                                 const char *type) {
   return ReadNumber(engine, tag, value,
-                    [&](LONG64 *v) { return soap_inLONG64(engine, tag, v, type, SOAP_TYPE_xsd__long) != nullptr; });
+                    [&](LONG64 *v) { return soap_inLONG64(engine, tag, v, type, SOAP_TYPE_xsd__long); });
 }
 SOAP_FMAC1 double *SOAP_FMAC2 soap_in_xsd__double(struct soap *engine, const char *tag, double *value,
                                                   const char *type) {
   return ReadNumber(engine, tag, value,
-                    [&](double *v) { return soap_indouble(engine, tag, v, type, SOAP_TYPE_xsd__double) != nullptr; });
+                    [&](double *v) { return soap_indouble(engine, tag, v, type, SOAP_TYPE_xsd__double); });
 }
