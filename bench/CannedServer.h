@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "CpuPlan.h"
+
 namespace kv::bench {
 
 class CannedServer {
@@ -43,6 +45,7 @@ class CannedServer {
     child_ = fork();
     if (child_ < 0) std::exit(1);
     if (child_ == 0) {
+      CpuPlan::Get().PinServer();
       replies_ = makeReplies();
       std::vector<std::thread> workers;
       for (int i = 0; i < threads; ++i) workers.emplace_back([this, fd] { Serve(fd); });

@@ -310,6 +310,7 @@ struct ReadGoals {
 };
 
 bool Read(const std::string &address, int records, int rounds, const ReadGoals &goals, const char *label) {
+  kv::bench::CpuPlan::ClientScope pin;
   Client reference(KV_BENCH_REFERENCE, address), raw("raw", address);
   Stack stack(address);
   CHoleResultMgr holes;
@@ -422,6 +423,7 @@ double Rate(int calls, Call call) {
 }
 
 bool Small(const std::string &address) {
+  kv::bench::CpuPlan::ClientScope pin;
   Client reference(KV_BENCH_REFERENCE, address), raw("raw", address);
   Stack stack(address);
   CClashRuleMgr rules;
@@ -641,6 +643,11 @@ int main(int argc, char **argv) {
   if (mode == "raw-client" && argc > 2) return RawClient(argv[2]);
   const int records = argc > 2 ? std::atoi(argv[2]) : 10000;
   bool all = mode == "all", ok = true;
+  if (all || mode == "read" || mode == "small") {
+    const int cpu = kv::bench::CpuPlan::Get().ClientCpu();
+    if (cpu >= 0)
+      std::printf("The compared clients run on processor %d, the server on the others (KV_BENCH_CPU).\n", cpu);
+  }
   if (mode == "serve") {  // a server for outside tools (perf, valgrind): prints its address
     kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
     std::printf("%s\n", server.Address().c_str());
