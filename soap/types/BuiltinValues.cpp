@@ -3,6 +3,7 @@
 // here an element with no text reads as false or 0, and a self-closed one
 // leaves the member at its default (an optional member stays absent).
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,6 +23,23 @@ T *ReadNumber(struct soap *engine, const char *tag, T *value, Read read) {
   if (!value && !(value = static_cast<T *>(soap_malloc(engine, sizeof(T))))) return nullptr;
   *value = T();
   return value;
+}
+
+// A plain decimal number ([-]digits[.digits][e[+-]digits]) read exactly as
+// the runtime's strtod reads it (both round correctly), without its
+// multi-precision path; false for anything else, which the runtime reads.
+bool PlainDecimal(const char *text, double *value) {
+  const char *end = text;
+  for (; *end; ++end) {
+    const char c = *end;
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) return false;
+  }
+  if (end == text || *text == '+') return false;
+  double number;
+  const std::from_chars_result read = std::from_chars(text, end, number);
+  if (read.ec != std::errc() || read.ptr != end) return false;
+  *value = number;
+  return true;
 }
 
 // "true", "false", the integers 0 and 1, or no text (false).
@@ -89,6 +107,23 @@ SOAP_FMAC1 LONG64 *SOAP_FMAC2 soap_in_xsd__long(struct soap *engine, const char 
 }
 SOAP_FMAC1 double *SOAP_FMAC2 soap_in_xsd__double(struct soap *engine, const char *tag, double *value,
                                                   const char *type) {
+  // A plain element with text, as every reply carries its numbers: read
+  // here; the runtime reads anything else, and any text not plainly decimal.
+  if (soap_element_begin_in(engine, tag, 0, nullptr) == SOAP_OK) {
+    if (engine->body && !*engine->type && !*engine->id && !*engine->href) {
+      if (!value && !(value = static_cast<double *>(soap_malloc(engine, sizeof(double))))) return nullptr;
+      const char *text = soap_value(engine);
+      if (!text) return nullptr;
+      int read = SOAP_OK;
+      if (!PlainDecimal(text, value) && (read = soap_s2double(engine, text, value)) == SOAP_EMPTY) {
+        engine->error = read = SOAP_OK;  // no text reads as 0
+        *value = 0.0;
+      }
+      if (soap_element_end_in(engine, tag) || read) return nullptr;
+      return value;
+    }
+    soap_revert(engine);
+  }
   return ReadNumber(engine, tag, value,
                     [&](double *v) { return soap_indouble(engine, tag, v, type, SOAP_TYPE_xsd__double); });
 }
