@@ -20,6 +20,7 @@
 #include <mutex>
 #include <new>
 
+#include "EngineArena.h"
 #include "Timeouts.h"
 #include "TypeNames.h"
 
@@ -147,6 +148,7 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   soap_endpoint = nullptr;
   soap_set_namespaces(this, table_);
   UseWireTypeNames(this);
+  AttachEngineArena(this);  // without it, the engine's objects come from the heap
   recv_ = frecv;
   frecv = &RecvNow;
   close_ = fclosesocket;

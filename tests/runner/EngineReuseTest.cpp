@@ -56,7 +56,7 @@ struct Range {
 const Range kScratch[] = {
     KV_RANGE(local_namespaces), KV_RANGE(buf), KV_RANGE(msgbuf), KV_RANGE(tmpbuf), KV_RANGE(tag), KV_RANGE(id),
     KV_RANGE(href), KV_RANGE(type), KV_RANGE(arrayType), KV_RANGE(arraySize), KV_RANGE(arrayOffset),
-    KV_RANGE(d_stream), KV_RANGE(c_locale),
+    KV_RANGE(d_stream), KV_RANGE(c_locale), KV_RANGE(plugins),
 };
 #pragma GCC diagnostic pop
 
