@@ -649,7 +649,9 @@ int main(int argc, char **argv) {
       std::printf("The compared clients run on processor %d, the server on the others (KV_BENCH_CPU).\n", cpu);
   }
   if (mode == "serve") {  // a server for outside tools (perf, valgrind): prints its address
-    kv::bench::CannedServer server([&] { return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}}; });
+    kv::bench::CannedServer server([&] {
+      return kv::bench::CannedServer::Replies{{"findHoleResults", HoleReply(records)}, {"listClashRules", RulesReply()}};
+    });
     std::printf("%s\n", server.Address().c_str());
     std::fflush(stdout);
     pause();
