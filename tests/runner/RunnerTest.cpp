@@ -391,18 +391,80 @@ TEST_F(RunnerTest, OtherRedirectStatusesAreOrdinaryFailures) {
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetValid(0)"), 0);
 }
 
-TEST_F(RunnerTest, EndpointWithoutHostIsRefused) {
-  session.defaultAddr = L"";
-  LogCapture log;
-  EXPECT_FALSE(runner.RunServ());
-  WebServError e = ErrorOf(runner);
-  EXPECT_EQ(e.code, SOAP_TCP_ERROR);
-  EXPECT_TRUE(e.isClientFault);
-  EXPECT_FALSE(e.faultMessage.empty());
-  ASSERT_EQ(log.Lines().size(), 7u);
-  EXPECT_EQ(log.Lines()[1], "[4] EndPoint = http:///RUVU/webservice/clash/VXClashRuleWebService");
-  EXPECT_EQ(session.Take()[1], "GetCookieStore()");
+// A server address is sent to only whole and valid: anything else is
+// refused before a name is resolved or a socket opened, with the record
+// and log block of an endpoint that cannot be used.
+TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
+  const std::wstring name = WRENCH::UTF8ToUnicode(netcalls::kLoopbackName);
+  const wchar_t *kBad[] = {
+      L"",
+      L"127.0.0.1:100535",
+      L"127.0.0.1:34999/x?",
+      L"127.0.0.1:34999 extra",
+      L"127.0.0.1:34999#frag",
+      L"evil@127.0.0.1:34999",
+      L"127.0.0.1:+34999",
+      L"127.0.0.1:034999",
+      L"127.0.0.1:0",
+      L"127.0.0.1:",
+      L":34999",
+      L"127.0.0.1:34999:80",
+      L"127.1:34999",
+      L"0x7f000001:34999",
+      L"256.0.0.1:34999",
+      L"[127.0.0.1]:34999",
+      L"[::1]34999",
+      L"[::1",
+      L"http://127.0.0.1:34999",
+      L"host\r\nX-Other: y:34999",
+      L"-host:34999",
+      L"host_name:34999",
+      L"主机:34999",
+  };
+  for (const std::wstring addr : kBad) {
+    SCOPED_TRACE(WRENCH::UnicodeToAnsi(addr));
+    runner.SetServAddr(addr);
+    session.defaultAddr = L"";
+    const int resolutions = netcalls::AllResolutions();
+    const int attempts = netcalls::AllAttempts();
+    LogCapture log;
+    EXPECT_FALSE(runner.RunServ());
+    EXPECT_EQ(netcalls::AllResolutions(), resolutions);
+    EXPECT_EQ(netcalls::AllAttempts(), attempts);
+    WebServError e = ErrorOf(runner);
+    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
+    EXPECT_TRUE(e.isClientFault);
+    EXPECT_EQ(e.faultMessage, L"Invalid endpoint");
+    ASSERT_EQ(log.Lines().size(), 7u);
+    EXPECT_EQ(log.Lines()[3], "[4] Code = 28");
+  }
   EXPECT_TRUE(server.Requests().empty());
+
+  struct Good {
+    std::wstring addr;
+    int port;
+  } kGood[] = {
+      {name, 80},
+      {name + L":1", 1},
+      {name + L":65535", 65535},
+      {L"LOOPBACK.KV-TEST:01", 1},
+      {L"[::1]:8080", 8080},
+  };
+  for (const Good &c : kGood) {
+    SCOPED_TRACE(WRENCH::UnicodeToAnsi(c.addr));
+    ProbeRunner probe;
+    probe.SetServSession(&session);
+    probe.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
+    probe.SetConnectTimeout(2);
+    probe.SetSendTimeout(2);
+    probe.SetRecvTimeout(2);
+    probe.SetServAddr(c.addr);
+    const int attempts = netcalls::Attempts(c.port);
+    LogCapture log;
+    probe.RunServ();
+    EXPECT_EQ(netcalls::Attempts(c.port) - attempts, 1);
+    EXPECT_NE(ErrorOf(probe).faultMessage, L"Invalid endpoint");
+  }
 }
 
 // A connection that cannot be made: code 28, a client fault whose message

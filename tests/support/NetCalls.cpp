@@ -22,6 +22,8 @@ struct Counts {
   std::mutex mutex;
   std::map<std::string, int> resolutions;
   std::map<int, int> attempts;
+  int allResolutions = 0;
+  int allAttempts = 0;
   std::map<int, std::function<void()>> afterFailure;
 };
 
@@ -63,6 +65,18 @@ int Attempts(int port) {
   return c.attempts[port];
 }
 
+int AllResolutions() {
+  Counts &c = TheCounts();
+  std::lock_guard<std::mutex> lock(c.mutex);
+  return c.allResolutions;
+}
+
+int AllAttempts() {
+  Counts &c = TheCounts();
+  std::lock_guard<std::mutex> lock(c.mutex);
+  return c.allAttempts;
+}
+
 void AfterFailedAttempt(int port, std::function<void()> hook) {
   Counts &c = TheCounts();
   std::lock_guard<std::mutex> lock(c.mutex);
@@ -76,10 +90,11 @@ using namespace kv::test::netcalls;
 extern "C" int getaddrinfo(const char *node, const char *service, const addrinfo *hints, addrinfo **res) {
   using Fn = int (*)(const char *, const char *, const addrinfo *, addrinfo **);
   static const Fn real = Next<Fn>("getaddrinfo");
-  if (node) {
+  {
     Counts &c = TheCounts();
     std::lock_guard<std::mutex> lock(c.mutex);
-    ++c.resolutions[node];
+    ++c.allResolutions;
+    if (node) ++c.resolutions[node];
   }
   if (node && std::strcmp(node, kUnresolvable) == 0) return EAI_NONAME;
   if (node && std::strcmp(node, kLoopbackName) == 0) {
@@ -94,10 +109,11 @@ extern "C" int connect(int fd, const sockaddr *addr, socklen_t len) {
   using Fn = int (*)(int, const sockaddr *, socklen_t);
   static const Fn real = Next<Fn>("connect");
   const int port = LoopbackPort(addr);
-  if (port >= 0) {
+  {
     Counts &c = TheCounts();
     std::lock_guard<std::mutex> lock(c.mutex);
-    ++c.attempts[port];
+    ++c.allAttempts;
+    if (port >= 0) ++c.attempts[port];
   }
   const int rc = real(fd, addr, len);
   if (rc != 0 && port >= 0) {

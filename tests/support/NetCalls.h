@@ -19,6 +19,9 @@ extern const char kUnresolvable[];
 int Resolutions(const std::string &host);
 /// Connection attempts to `port` on a loopback address so far.
 int Attempts(int port);
+/// Resolutions of any name, and connection attempts to any address, so far.
+int AllResolutions();
+int AllAttempts();
 /// Runs `hook` once, right after the next attempt to `port` has failed.
 void AfterFailedAttempt(int port, std::function<void()> hook);
 

@@ -2,7 +2,6 @@
 
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/algorithm/string/predicate.hpp>
-#include <strings.h>
 
 #include <cstdint>
 #include <cstring>
@@ -72,19 +71,6 @@ void TakeOverCookies(struct soap *responseEngine, const SessionBefore &before, I
       if (before.route != p->value) session.SetRoute(p->value);
     }
   }
-}
-
-// The engine would read standard input for an endpoint without a host, so
-// only "http://host..." and "https://host..." are sent.
-bool HasHost(const std::string &endpoint) {
-  size_t start;
-  if (strncasecmp(endpoint.c_str(), "http://", 7) == 0)
-    start = 7;
-  else if (strncasecmp(endpoint.c_str(), "https://", 8) == 0)
-    start = 8;
-  else
-    return false;
-  return start < endpoint.size() && std::strchr("/:?#", endpoint[start]) == nullptr;
 }
 
 int RefuseEndpoint(struct soap *engine, const char *why) {
@@ -183,11 +169,14 @@ bool RunSteps(RunState state, RunCall &call) {
 
   // A handed-back URL is sent as the parser understood it, with the cookies
   // of the server it names, never those of another one.
+  // The runner's own endpoint is built from the parsed address, never
+  // from its text: the engine would read a path, a user or another port
+  // out of it.
   std::string endpoint;
-  bool refused = false;
+  const char *refused = nullptr;
   bool elsewhere = false;  // another server than the runner's
+  HttpUrl url;
   if (!state.redirectUrl.empty()) {
-    HttpUrl url;
     HttpUrl home;
     if (ParseHttpUrl(state.redirectUrl, url)) {
       endpoint = url.Text();
@@ -195,11 +184,16 @@ bool RunSteps(RunState state, RunCall &call) {
       if (elsewhere) addr = WRENCH::AnsiToUnicode(url.Authority());
     } else {
       endpoint = state.redirectUrl;
-      refused = true;
+      refused = "The redirect URL is not a valid http URL";
     }
     state.redirectUrl.clear();
+  } else if (ServEndpoint(addr, state.servPath, url)) {
+    endpoint = url.Text();
   } else {
     endpoint = "http://" + WRENCH::UnicodeToAnsi(addr) + "/" + WRENCH::UnicodeToAnsi(state.servPath);
+    refused = addr.empty() ? "The endpoint has no host"
+                           : "The server address is not a host name, IPv4 or [IPv6] address with an optional "
+                             "port 1..65535";
   }
 
   IWebCookieStore *store = state.session->GetCookieStore(addr);
@@ -214,9 +208,7 @@ bool RunSteps(RunState state, RunCall &call) {
   state.proxy.soap_endpoint = endpoint.c_str();
   state.proxy.ForgetConnection();
   LetReplyGoAsRead(engine, false);
-  int rc = refused              ? RefuseEndpoint(engine, "The redirect URL is not a valid http URL")
-           : !HasHost(endpoint) ? RefuseEndpoint(engine, "The endpoint has no host")
-                                : call.Call();
+  int rc = refused ? RefuseEndpoint(engine, refused) : call.Call();
   state.proxy.soap_endpoint = nullptr;
   // Only a whole reply, read as it should be, goes as it is read.
   LetReplyGoAsRead(engine, set.readOnce && rc == 0);

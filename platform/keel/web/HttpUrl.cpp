@@ -1,11 +1,13 @@
 #include "keel/web/HttpUrl.h"
 
+#include <arpa/inet.h>
 #include <uriparser/Uri.h>
 
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/algorithm/string/predicate.hpp>
 
 #include <cctype>
+#include <cstring>
 #include <cwctype>
 
 #include "wrench/TextConvert.h"
@@ -54,15 +56,69 @@ std::string Target(const UriUriA &uri) {
   return encoded;
 }
 
+bool AllOf(const std::string &text, int (*is)(int)) {
+  for (char c : text)
+    if (!is(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+// 1 to 5 decimal digits, 1..65535.
+bool PortNumber(const std::string &text, int &port) {
+  if (text.empty() || text.size() > 5 || !AllOf(text, isdigit)) return false;
+  port = std::stoi(text);
+  return port > 0 && port <= 65535;
+}
+
 bool Port(const UriUriA &uri, int &port) {
   port = 80;
   std::string text = Range(uri.portText);
-  if (text.empty()) return true;
-  if (text.size() > 5) return false;
-  for (char c : text)
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  port = std::stoi(text);
-  return port > 0 && port <= 65535;
+  return text.empty() || PortNumber(text, port);
+}
+
+// Letters, digits and inner hyphens, 1 to 63 of them.
+bool IsLabel(const std::string &label) {
+  if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-') return false;
+  for (char c : label)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+  return true;
+}
+
+// A host name, or a dotted IPv4 address. A name whose last label is a
+// number ("127.1", "0x7f000001") is one the resolver reads as an address
+// of its own making: only the four-part form is taken.
+bool IsHost(const std::string &host) {
+  if (host.empty() || host.size() > 253) return false;
+  std::string label;
+  size_t from = 0;
+  for (size_t dot;; from = dot + 1) {
+    dot = host.find('.', from);
+    label = host.substr(from, dot == std::string::npos ? std::string::npos : dot - from);
+    if (!IsLabel(label)) return false;
+    if (dot == std::string::npos) break;
+  }
+  const bool number = AllOf(label, isdigit) ||
+                      (label.size() > 2 && label[0] == '0' && (label[1] == 'x' || label[1] == 'X') &&
+                       AllOf(label.substr(2), isxdigit));
+  in_addr v4;
+  return !number || inet_pton(AF_INET, host.c_str(), &v4) == 1;
+}
+
+// Every byte but plain path text percent-encoded; "@" too, which the
+// engine would take for the end of user info.
+std::string EncodePath(const std::string &path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : path) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (std::isalnum(u) || std::strchr("-._~!$&'()*+,;=:/", c) != nullptr) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[u >> 4];
+      out += kHex[u & 15];
+    }
+  }
+  return out;
 }
 
 bool FromAbsolute(const UriUriA &uri, HttpUrl &url) {
@@ -91,10 +147,40 @@ bool ParseHttpUrl(const std::string &text, HttpUrl &url) {
 }
 
 bool ParseServAddr(const std::wstring &servAddr, HttpUrl &url) {
-  if (servAddr.empty()) return false;
-  for (wchar_t c : servAddr)
-    if (c == L'/' || c == L'?' || c == L'#' || c == L'@') return false;
-  return ParseHttpUrl("http://" + WRENCH::UnicodeToAnsi(servAddr), url);
+  if (servAddr.empty() || servAddr.size() > kEngineUrlMax) return false;
+  std::string text;
+  for (wchar_t c : servAddr) {
+    if (c <= L' ' || c >= 0x7F) return false;
+    text += static_cast<char>(c);
+  }
+  HttpUrl parsed;
+  size_t colon;
+  if (text[0] == '[') {
+    const size_t close = text.find(']');
+    if (close == std::string::npos) return false;
+    in6_addr v6;
+    if (inet_pton(AF_INET6, text.substr(1, close - 1).c_str(), &v6) != 1) return false;
+    parsed.host = boost::to_lower_copy(text.substr(0, close + 1));
+    colon = close + 1;
+    if (colon < text.size() && text[colon] != ':') return false;
+  } else {
+    colon = text.find(':');
+    parsed.host = boost::to_lower_copy(text.substr(0, colon));
+    if (!IsHost(parsed.host)) return false;
+  }
+  if (colon < text.size() && !PortNumber(text.substr(colon + 1), parsed.port)) return false;
+  parsed.target = "/";
+  url = parsed;
+  return true;
+}
+
+bool ServEndpoint(const std::wstring &servAddr, const std::wstring &servPath, HttpUrl &url) {
+  HttpUrl parsed;
+  if (!ParseServAddr(servAddr, parsed)) return false;
+  parsed.target = "/" + EncodePath(WRENCH::UnicodeToAnsi(servPath));
+  if (parsed.Text().size() > kEngineUrlMax) return false;
+  url = parsed;
+  return true;
 }
 
 std::string RedirectTarget(const std::wstring &servAddr, const std::string &location) {

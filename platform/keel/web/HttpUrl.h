@@ -27,8 +27,16 @@ struct HttpUrl {
 /// else, including text the engine could not hold whole.
 bool ParseHttpUrl(const std::string &text, HttpUrl &url);
 
-/// Parses a server address "host[:port]" as a request to it would be sent.
+/// Parses a server address: a host name, an IPv4 address or a bracketed
+/// IPv6 address, then an optional ":port" of 1 to 5 digits, 1..65535.
+/// False for anything else (path, query, user info, blanks, signs, a
+/// number the resolver would read as an address otherwise).
 bool ParseServAddr(const std::wstring &servAddr, HttpUrl &url);
+
+/// The URL of the service at `servPath` on the server `servAddr`, the path
+/// percent-encoded where it is not plain path text; false when the address
+/// is not valid or the URL is longer than the engine keeps.
+bool ServEndpoint(const std::wstring &servAddr, const std::wstring &servPath, HttpUrl &url);
 
 /// The URL to follow for a redirect to `location` answered by the server at
 /// `servAddr` (host[:port]): rebuilt from the parsed location, a path
