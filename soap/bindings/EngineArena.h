@@ -6,10 +6,13 @@
 // reply's entries as they are read still frees their memory.
 //
 // Only objects the engine owns (made by the generated code with the engine
-// and linked into its list of objects) come from the blocks; they end with
-// soap_destroy or soap_delete, never with `delete`, so an engine that has
-// an arena must not soap_unlink them. Anything else comes from the heap as
-// before. An engine is used by one thread at a time, and so is its arena.
+// and linked into its list of objects) come from the blocks. Every such
+// object, with an arena or without one (then its memory is a heap block
+// with the same header), is placed in memory of TakeObjectMemory: it ends
+// with soap_destroy or soap_delete, never with `delete`, so no engine that
+// runs the generated code may soap_unlink an object it owns. Anything else
+// is a plain `new`. An engine is used by one thread at a time, and so is
+// its arena.
 #pragma once
 
 #include <cstddef>

@@ -187,9 +187,23 @@ TEST_F(HostServerTest, RedirectsNeverCarryTheSessionToAnotherServer) {
   }
 }
 
-// A request's result is there to be read once: the host's runners free
-// the reply as it is converted.
-TEST_F(HostServerTest, ARequestsResultIsReadOnce) {
+// The manager's synchronous request, kept filed so that its result can be
+// taken more than once.
+class FiledRules : public CClashRuleMgr {
+ public:
+  KEEL::WEB::IWebServ *Run() {
+    KEEL::WEB::IWebServ *request = nullptr;
+    DoServRequest<KEEL::CLASHRULE::IWSIn_listClashRules>(
+        request, [this](KEEL::WEB::IWebServ *r) { return ServResponse(r); }, std::wstring(L"ClashRule_listClashRules"));
+    return request;
+  }
+};
+
+// A request's result is read once, as the host's runners free the reply
+// while it is converted: of two takes at once one gets the records and the
+// other a refusal, never an empty success; a manager hands every take the
+// holder its first take made.
+TEST_F(HostServerTest, ARequestsResultIsHandedOutOnce) {
   ASSERT_NO_FATAL_FAILURE(Load());
   server.Reply(RulesReply());
   boost::shared_ptr<KEEL::WEB::IWebServ> serv = host.GetWebServ(L"ClashRule_listClashRules");
@@ -197,12 +211,44 @@ TEST_F(HostServerTest, ARequestsResultIsReadOnce) {
   serv->Start();
   serv->Wait();
   auto &out = dynamic_cast<KEEL::CLASHRULE::IWSOut_listClashRules &>(*serv->GetOutput());
-  std::vector<boost::shared_ptr<StClashRule>> first, second;
-  out.GetResult(first);
-  ASSERT_EQ(first.size(), 1u);
-  EXPECT_EQ(first[0]->ruleName, L"规则");
-  out.GetResult(second);
-  EXPECT_TRUE(second.empty());
+  std::vector<boost::shared_ptr<StClashRule>> taken[2];
+  bool given[2] = {};
+  {
+    LogCapture log;
+    std::thread other([&] { given[1] = out.GetResult(taken[1]); });
+    given[0] = out.GetResult(taken[0]);
+    other.join();
+    EXPECT_NE(given[0], given[1]);
+    const int first = given[0] ? 0 : 1;
+    ASSERT_EQ(taken[first].size(), 1u);
+    EXPECT_EQ(taken[first][0]->ruleName, L"规则");
+    EXPECT_TRUE(taken[1 - first].empty());
+    std::vector<boost::shared_ptr<StClashRule>> later;
+    EXPECT_FALSE(out.GetResult(later));
+    EXPECT_TRUE(later.empty());
+    const std::vector<std::string> lines = log.Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "[3] The result of ClashRule_listClashRules was already taken: it is read once"),
+              2);
+  }
+
+  FiledRules rules;
+  server.Reply(RulesReply());
+  KEEL::WEB::IWebServ *request = rules.Run();
+  ASSERT_NE(request, nullptr);
+  boost::shared_ptr<KEEL::WEB::IServiceObject> holders[3];
+  std::thread other([&] { holders[1] = rules.DoServResponse(request); });
+  holders[0] = rules.DoServResponse(request);
+  other.join();
+  holders[2] = rules.DoServResponse(request);
+  Rules result = boost::dynamic_pointer_cast<MOXAPP::IMOXUserDataArray<StClashRule>>(holders[0]);
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(holders[1], holders[0]);
+  EXPECT_EQ(holders[2], holders[0]);
+  EXPECT_TRUE(result->GetState());
+  ASSERT_EQ(result->Count(), 1u);
+  rules.UnRegister(request);
+  EXPECT_EQ(rules.DoServResponse(request), nullptr);
 }
 
 // Whatever a server puts in a fault, the network-error block is seven

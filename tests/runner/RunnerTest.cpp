@@ -181,8 +181,9 @@ TEST_F(RunnerTest, SecondRunReplacesTheOutputAndKeepsTheInput) {
 }
 
 // A result read once gives the same records and leaves the engine without
-// the reply's objects; only a run that succeeded is read so, and a runner
-// not told keeps its reply for any number of reads.
+// the reply's objects, and a second read says it has nothing to give; only
+// a run that succeeded is read so, and a runner not told keeps its reply
+// for any number of reads.
 TEST_F(RunnerTest, ResultReadOnceGoesWithItsFirstRead) {
   const std::string twoRules =
       "<ns:listClashRulesResponse xmlns:ns=\"http://clash.ws.ruvu/\">"
@@ -198,10 +199,11 @@ TEST_F(RunnerTest, ResultReadOnceGoesWithItsFirstRead) {
     std::string reply;
     bool succeeds;
     size_t first, second;  // rules of the first and the second read
+    bool secondGiven;
   } kTests[] = {
-      {"read once", true, LoopbackServer::Http(200, whole), true, 2, 0},
-      {"kept", false, LoopbackServer::Http(200, whole), true, 2, 2},
-      {"read once, cut short", true, LoopbackServer::Http(200, cut), false, 1, 1},
+      {"read once", true, LoopbackServer::Http(200, whole), true, 2, 0, false},
+      {"kept", false, LoopbackServer::Http(200, whole), true, 2, 2, true},
+      {"read once, cut short", true, LoopbackServer::Http(200, cut), false, 1, 1, true},
   };
   for (const Case &c : kTests) {
     SCOPED_TRACE(c.name);
@@ -219,7 +221,7 @@ TEST_F(RunnerTest, ResultReadOnceGoesWithItsFirstRead) {
     EXPECT_EQ(first[0]->ruleName, L"规则");
     if (c.first > 1) EXPECT_TRUE(first[1]->isDefaultRule);
     if (c.readOnce && c.succeeds) EXPECT_EQ(probe.proxy->clist, nullptr);
-    out.GetResult(second);
+    EXPECT_EQ(out.GetResult(second), c.secondGiven);
     EXPECT_EQ(second.size(), c.second);
   }
 }

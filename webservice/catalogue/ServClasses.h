@@ -2,11 +2,16 @@
 // KEEL::<SERVICE>, made from the operation table. A runner is CServRunBase
 // made concrete for its operation: its name and the call of its proxy's
 // operation. The input object keeps copies of what its request points to.
+// The output of a run read once (IWebRunnerSettings::SetReadOnce) gives its
+// result to the first GetResult only; a later one returns false.
 #pragma once
+
+#include <atomic>
 
 #include "Proxies.h"
 #include "catalogue/convert/Conversions.h"
 #include "catalogue/interfaces/WebInterfaces.h"
+#include "runner/ReplyRelease.h"
 #include "runner/ServRunBase.h"
 
 // The proxy class of each service.
@@ -36,8 +41,12 @@
    public: \
     ~COut_##op() override {} \
     bool GetResult(KV_PARAM_##OUT_KIND(OutType, output)) override { \
-      return KEEL::KVWEBSERVICE::TakeResponse(*this KV_FORWARD_##OUT_KIND(output)); \
+      return KEEL::WEB::detail::ClaimReply(soap, taken, L"" NAME) && \
+             KEEL::KVWEBSERVICE::TakeResponse(*this KV_FORWARD_##OUT_KIND(output)); \
     } \
+\
+   private: \
+    std::atomic<bool> taken{false}; \
   }; \
   class CServ_##op \
       : public KEEL::WEB::CServRunBase<CIn_##op, COut_##op, ::KV_PROXY_OF_##SERVICE, CServ_##op> { \

@@ -76,8 +76,8 @@ class IWebRunnerSettings {
   /// value; 0 means no limit.
   virtual void SetReplyLimits(unsigned long long maxReplyBytes, long maxValueBytes) = 0;
   /// When set, the output of a run that succeeded frees the reply's list
-  /// entries as its GetResult converts them: the result is there to be read
-  /// once, and a later GetResult of the same run appends nothing.
+  /// entries as its GetResult converts them: the result is handed out once,
+  /// and a later GetResult of the same run returns false and gives nothing.
   virtual void SetReadOnce(bool once) = 0;
 };
 

@@ -10,6 +10,7 @@
 // the entries last to first, each can be freed with what follows it.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -27,6 +28,12 @@ inline void *ReleaseOnReadMark() {
 
 /// Lets (or no longer lets) the engine's last reply go as it is read.
 inline void LetReplyGoAsRead(struct soap *engine, bool let) { engine->user = let ? ReleaseOnReadMark() : nullptr; }
+
+/// Claims the one take of the output read with `engine` when that engine
+/// lets its reply go as it is read: true for the first take, false (and a
+/// log line naming `servName`) for every later one, on any thread. True
+/// always for a reply kept for any number of reads.
+bool ClaimReply(const struct soap *engine, std::atomic<bool> &taken, const wchar_t *servName);
 
 /// Frees, entry by entry from the last, what an engine made for the entries
 /// of its reply. Does nothing unless the engine lets its reply go as it is

@@ -268,6 +268,14 @@ void LogCloneRefused(const std::wstring &servName) {
   WRENCH::CLogMsg::LogMsg(WRENCH::LV_TRACE, (L"服务不支持多线程 " + servName).c_str());
 }
 
+bool ClaimReply(const struct soap *engine, std::atomic<bool> &taken, const wchar_t *servName) {
+  if (!engine || engine->user != ReleaseOnReadMark() || !taken.exchange(true)) return true;
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_WARN,
+                          (std::wstring(L"The result of ") + servName + L" was already taken: it is read once")
+                              .c_str());
+  return false;
+}
+
 void LogNoCall() { WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, L"Enter RunServImp SOAP_EOF"); }
 
 }  // namespace detail

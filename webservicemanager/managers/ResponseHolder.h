@@ -1,7 +1,7 @@
 // MakeHolder: the result holder of a finished request, fetched from its
 // output through the operation's IWSOut_<op> by the holder's kind. An
-// output that is not an IWSOut gives no holder. The getters' own return
-// values say nothing the holder keeps, so they are not looked at.
+// output that is not an IWSOut, or whose result was already taken (the
+// getter returns false), gives no holder.
 #pragma once
 
 #include <boost/make_shared.hpp>
@@ -25,7 +25,7 @@ template <>
 struct HolderFetch<MOXAPP::CMOXBaseData<bool>> {
   template <class Out>
   static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool succeeded) {
-    out.GetResult();
+    if (!out.GetResult()) return {};
     return boost::make_shared<MOXAPP::CMOXBaseData<bool>>(succeeded);
   }
 };
@@ -35,7 +35,7 @@ struct HolderFetch<MOXAPP::CMOXBaseData<T>> {
   template <class Out>
   static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     T value{};
-    out.GetResult(value);
+    if (!out.GetResult(value)) return {};
     return boost::make_shared<MOXAPP::CMOXBaseData<T>>(value);
   }
 };
@@ -45,7 +45,7 @@ struct HolderFetch<MOXAPP::CMOXBaseDataArray<T>> {
   template <class Out>
   static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     std::vector<T> values;
-    out.GetResult(values);
+    if (!out.GetResult(values)) return {};
     return boost::make_shared<MOXAPP::CMOXBaseDataArray<T>>(values);
   }
 };
@@ -57,7 +57,7 @@ struct HolderFetch<MOXAPP::CMOXUserData<T>> {
   template <class Out>
   static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     boost::shared_ptr<T> record = boost::make_shared<T>();
-    out.GetResult(record);
+    if (!out.GetResult(record)) return {};
     return boost::make_shared<MOXAPP::CMOXUserData<T>>(record);
   }
 };
@@ -67,7 +67,7 @@ struct HolderFetch<MOXAPP::CMOXUserDataArray<T>> {
   template <class Out>
   static boost::shared_ptr<KEEL::WEB::IServiceObject> Make(Out &out, bool) {
     std::vector<boost::shared_ptr<T>> records;
-    out.GetResult(records);
+    if (!out.GetResult(records)) return {};
     return boost::make_shared<MOXAPP::CMOXUserDataArray<T>>(records);
   }
 };

@@ -3,7 +3,8 @@
 // object per request, each on a fresh clone of its operation's runner with
 // the host's session, service path and time-outs. A request's output is
 // read once: its first GetResult takes the result over, freeing the reply
-// as it converts it (IWebRunnerSettings::SetReadOnce); a later one appends nothing.
+// as it converts it (IWebRunnerSettings::SetReadOnce); a later one returns
+// false and gives nothing.
 //
 // Threads: every operation may be called from any thread. Requests run on
 // a small pool of worker threads. Every completion is handed, as one task,

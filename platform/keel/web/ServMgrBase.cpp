@@ -45,11 +45,28 @@ void *NewHandle() {
 
 }  // namespace
 
-// A request record with its handle and the lock that orders its delivery
-// against ReSet.
+// A request record with its handle, the lock that orders its delivery
+// against ReSet, and its holder once made.
 struct CServMgrBase::Pending : WebServData {
   void *handle = nullptr;
   std::recursive_mutex delivery;
+
+  // The output gives its result once: the first take makes the holder,
+  // every take gets that one.
+  boost::shared_ptr<IServiceObject> Take(IWebServ &serv) {
+    std::lock_guard<std::mutex> lock(take);
+    if (!taken) {
+      taken = true;
+      if (response) holder = response(&serv);
+      SetStatus(holder, serv);
+    }
+    return holder;
+  }
+
+ private:
+  std::mutex take;
+  bool taken = false;
+  boost::shared_ptr<IServiceObject> holder;
 };
 
 CServMgrBase::CServMgrBase(const std::wstring &name) : CMgrObject(name) {}
@@ -109,17 +126,14 @@ void *CServMgrBase::Request(IWebServ **place, const std::function<bool(IInput *)
 }
 
 boost::shared_ptr<IServiceObject> CServMgrBase::DoServResponse(IWebServ *request) {
-  boost::shared_ptr<WebServData> data;
+  boost::shared_ptr<Pending> data;
   {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     auto it = requests_.find(request);
     if (it == requests_.end()) return boost::shared_ptr<IServiceObject>();
-    data = it->second;
+    data = boost::static_pointer_cast<Pending>(it->second);
   }
-  if (!data->response) return boost::shared_ptr<IServiceObject>();
-  boost::shared_ptr<IServiceObject> holder = data->response(request);
-  SetStatus(holder, *request);
-  return holder;
+  return data->Take(*request);
 }
 
 void CServMgrBase::UnRegister(IWebServ *request) {
@@ -173,9 +187,7 @@ void CServMgrBase::NotifyWSEvent(IWebServ *serv) {
     if (it == requests_.end() || !it->second->callback) return;
     data = boost::static_pointer_cast<Pending>(it->second);
   }
-  boost::shared_ptr<IServiceObject> holder;
-  if (data->response) holder = data->response(serv);
-  SetStatus(holder, *serv);
+  boost::shared_ptr<IServiceObject> holder = data->Take(*serv);
 
   {
     // Only this request's lock: other requests deliver meanwhile.

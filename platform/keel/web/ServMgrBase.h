@@ -58,7 +58,9 @@ class CServMgrBase : public KEEL::FRAME::CMgrObject, private IWSObserver {
   /// A new operation object of the host registered as `hostName`, or empty.
   boost::shared_ptr<IWebServ> GetWebServ(const std::wstring &servName, const std::wstring &hostName);
   /// The holder the request's response makes, its status set from the
-  /// request's outcome; empty when the request is not filed.
+  /// request's outcome; made by the first call, the same holder on every
+  /// later one (the output gives its result once); empty when the request
+  /// is not filed.
   boost::shared_ptr<IServiceObject> DoServResponse(IWebServ *request);
   void UnRegister(IWebServ *request);
   /// Hands `observer` to the binding of the pending request `handle`;
