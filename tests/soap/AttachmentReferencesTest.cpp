@@ -1,12 +1,14 @@
 // Attachment references bound through an index of the parts' ids: each
-// reference gets the part the runtime would give it, and replies read as the
-// runtime alone reads them.
+// reference gets the part the runtime would give it, replies read as the
+// runtime alone reads them, and a reply with as many parts as the parts
+// bound admits, each referenced once, is read whole.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "AttachmentPackage.h"
+#include "AttachmentParts.h"
 #include "AttachmentReferences.h"
 #include "MemoryReply.h"
 #include "Proxies.h"
@@ -181,6 +183,35 @@ TEST(AttachmentReferences, RepliesReadAsTheRuntimeAloneReadsThem) {
       EXPECT_EQ(ours, runtime);
       EXPECT_EQ(ours.size(), c.references.size());
     }
+  }
+}
+
+// As many parts as the parts bound admits: the root and a picture in each
+// other part, for as many devices.
+TEST(AttachmentReferences, TheLargestPackageIsReadWhole) {
+  const size_t devices = kv::wire::AttachmentParts::kMaxParts - 1;
+  std::vector<Attachment> parts;
+  for (size_t i = 0; i < devices; ++i) parts.push_back({"pic" + std::to_string(i), Picture(i)});
+  for (Packaging packaging : {Packaging::kMtom, Packaging::kMime, Packaging::kDime}) {
+    SCOPED_TRACE(Name(packaging));
+    const std::string reply = PackagedReply(
+        packaging,
+        PicturesBody(devices, [&](size_t i) { return BlockElement(packaging, "picFile", "pic" + std::to_string(i)); }),
+        parts);
+    size_t whole = 0;
+    const int rc = ReadPictures(reply, false, [&](const PictureResponse &response) {
+      ASSERT_EQ(response.return_.size(), devices);
+      for (size_t i = 0; i < devices; ++i) {
+        const DEVICE__devicePicFile *record = response.return_[i];
+        ASSERT_TRUE(record && record->deviceId && record->picFile && record->picFile->__ptr) << i;
+        EXPECT_EQ(*record->deviceId, "d" + std::to_string(i));
+        const std::string picture(reinterpret_cast<const char *>(record->picFile->__ptr),
+                                  static_cast<size_t>(record->picFile->__size));
+        if (picture == Picture(i)) ++whole;
+      }
+    });
+    EXPECT_EQ(rc, SOAP_OK);
+    EXPECT_EQ(whole, devices);
   }
 }
 
