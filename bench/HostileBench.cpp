@@ -1,7 +1,9 @@
 // Processor time of hostile replies of up to 2 MB, each read by a proxy call
 // from memory (no socket, one thread): constructs on which the runtime's
-// parser does more than linear work unless the reply check bounds them,
-// those just within the bounds, and like constructs it reads in linear time.
+// parser (or the proxy) does more than linear work unless bounded, those just
+// within the bounds, and like constructs it reads in linear time; and the
+// largest picture package the parts bound admits beside the same pictures as
+// inline base64.
 //   kv_bench_hostile [NAME-PART]   only the cases whose name holds NAME-PART
 // Prints each case's result code, the check's reason when it refused, and
 // the processor time; the exit code is 1 when a case took 1 s or more.
@@ -12,6 +14,8 @@
 #include <functional>
 #include <string>
 
+#include "AttachmentPackage.h"
+#include "AttachmentParts.h"
 #include "LoopbackServer.h"
 #include "MemoryReply.h"
 #include "Namespaces.h"
@@ -19,7 +23,13 @@
 
 namespace {
 
+using kv::test::Attachment;
+using kv::test::BlockElement;
 using kv::test::LoopbackServer;
+using kv::test::PackagedReply;
+using kv::test::Packaging;
+using kv::test::Picture;
+using kv::test::PicturesBody;
 
 constexpr size_t kMaxReply = 2u << 20;
 
@@ -47,56 +57,55 @@ std::string Fill(size_t room, const std::function<std::string(size_t)> &piece) {
 
 const size_t kRoom = kMaxReply - 600;  // the envelope and HTTP head around it
 
-// A listDevice reply as an MTOM package: `items` devices, each with its
-// picture in a MIME part of its own.
-std::string DevicePackage(size_t items, size_t parts = 0, bool reversed = false, bool last = false) {
-  if (!parts) parts = items;
-  std::string xml = "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-                    "xmlns:xop=\"http://www.w3.org/2004/08/xop/include\"><SOAP-ENV:Body><ns:listDeviceResponse "
-                    "xmlns:ns=\"" + std::string(kv::wire::kPathwalkAreaUri) + "\">";
-  for (size_t i = 0; i < items; ++i)
-    xml += "<return><picFile><xop:Include href=\"cid:" + std::to_string(last ? parts - 1 : i) + "\"/></picFile></return>";
-  std::string tail;
-  for (size_t i = 0; i < parts; ++i)
-    tail += "\r\n--B\r\nContent-ID: <" + std::to_string(reversed ? parts - 1 - i : i) + ">\r\n\r\nx";
-  xml += "</ns:listDeviceResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
-  const std::string body = "--B\r\nContent-Type: application/xop+xml; charset=UTF-8; type=\"text/xml\"\r\n"
-                           "Content-ID: <root>\r\n\r\n" + xml + tail + "\r\n--B--\r\n";
-  return LoopbackServer::Http(200, body, "",
-                              "multipart/related; boundary=\"B\"; type=\"application/xop+xml\"; "
-                              "start=\"<root>\"; start-info=\"text/xml\"");
+// Which part the i-th device of a listDevice package names, of parts with
+// ids "0" up to the last.
+enum class Names { kOwn, kLast, kOne, kMissing };
+
+// A listDevice reply with `refs` devices, each with its picture in one of
+// `parts` attachments (MIME parts or DIME records).
+std::string DevicePackage(Packaging packaging, size_t refs, size_t parts, Names names = Names::kOwn) {
+  std::string body = "<ns:listDeviceResponse xmlns:ns=\"" + std::string(kv::wire::kPathwalkAreaUri) + "\">";
+  for (size_t i = 0; i < refs; ++i) {
+    const std::string id = names == Names::kOwn       ? std::to_string(i)
+                           : names == Names::kLast    ? std::to_string(parts - 1)
+                           : names == Names::kOne     ? "0"
+                                                      : "m" + std::to_string(i);
+    body += "<return>" + BlockElement(packaging, "picFile", id) + "</return>";
+  }
+  std::vector<Attachment> attachments;
+  for (size_t i = 0; i < parts; ++i) attachments.push_back({std::to_string(i), "x"});
+  return PackagedReply(packaging, body + "</ns:listDeviceResponse>", attachments);
 }
 
-// A listDevice reply as a DIME message: `refs` devices whose pictures all
-// name the last of `records` records.
-std::string DeviceDime(size_t refs, size_t records) {
-  auto record = [](unsigned char flags, const std::string &id, const std::string &type, const std::string &data) {
-    auto pad = [](std::string s) { return s.append((4 - s.size() % 4) % 4, '\0'); };
-    std::string head(12, '\0');
-    head[0] = static_cast<char>(0x08 | flags);  // version 1
-    head[1] = static_cast<char>(type.empty() ? 0x00 : (type.find(':') != std::string::npos ? 0x20 : 0x10));
-    head[4] = static_cast<char>(id.size() >> 8);
-    head[5] = static_cast<char>(id.size());
-    head[6] = static_cast<char>(type.size() >> 8);
-    head[7] = static_cast<char>(type.size());
-    for (int k = 0; k < 4; ++k) head[8 + k] = static_cast<char>(data.size() >> (24 - 8 * k));
-    return head + pad(id) + pad(type) + pad(data);
-  };
-  std::string xml = "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\"><SOAP-ENV:Body>"
-                    "<ns:listDeviceResponse xmlns:ns=\"" + std::string(kv::wire::kPathwalkAreaUri) + "\">";
-  for (size_t i = 0; i < refs; ++i)
-    xml += "<return><picFile href=\"" + std::to_string(records - 1) + "\"/></return>";
-  xml += "</ns:listDeviceResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
-  std::string body = record(0x04, "", "http://schemas.xmlsoap.org/soap/envelope/", xml);  // MB
-  for (size_t i = 0; i < records; ++i)
-    body += record(i + 1 == records ? 0x02 : 0x00, std::to_string(i), "application/octet-stream", "x");
-  return LoopbackServer::Http(200, body, "", "application/dime");
+// The largest getListDevicePicFile package the parts bound admits: the root
+// and a picture in each other part.
+const size_t kPictures = kv::wire::AttachmentParts::kMaxParts - 1;
+
+std::string PicturesInParts() {
+  std::vector<Attachment> parts;
+  for (size_t i = 0; i < kPictures; ++i) parts.push_back({"pic" + std::to_string(i), Picture(i)});
+  return PackagedReply(
+      Packaging::kMtom,
+      PicturesBody(kPictures, [](size_t i) { return BlockElement(Packaging::kMtom, "picFile", "pic" + std::to_string(i)); }),
+      parts);
 }
+
+std::string PicturesInline() {
+  return LoopbackServer::Http(200, LoopbackServer::Envelope(PicturesBody(kPictures, [](size_t i) {
+                                const std::string bytes = Picture(i);
+                                std::string text((bytes.size() + 2) / 3 * 4 + 1, '\0');
+                                soap_s2base64(nullptr, reinterpret_cast<const unsigned char *>(bytes.data()), &text[0],
+                                              static_cast<int>(bytes.size()));
+                                return "<picFile>" + std::string(text.c_str()) + "</picFile>";
+                              })));
+}
+
+enum class Operation { kListPath, kListDevice, kPictures };
 
 struct Case {
   const char *name;
   std::function<std::string()> reply;
-  bool devices = false;  // a listDevice call, else listPath
+  Operation operation = Operation::kListPath;
 };
 
 // Attributes "a0='' a1='' ..." up to `room` bytes.
@@ -198,15 +207,38 @@ const Case kCases[] = {
      [] { return PathReply("<return><pathName>" + Fill(kRoom - 60, [](size_t) { return "&#x4E2D;"; }) + "</pathName></return>"); }},
     {"comments", [] { return PathReply(Fill(kRoom, [](size_t) { return "<!--c-->"; })); }},
     {"unknown elements", [] { return PathReply(Fill(kRoom, [](size_t) { return "<x>y</x>"; })); }},
-    // The runtime looks every attachment part up in the list of references.
-    {"MTOM, 1,000 references to the last of 9,999 parts", [] { return DevicePackage(1000, 9999, false, true); },
-     true},
-    {"MTOM, 2 MB of pictures in parts of their own", [] { return DevicePackage(kRoom / 105); }, true},
-    {"MTOM, 1 reference, 2 MB of parts", [] { return DevicePackage(1, kRoom / 32); }, true},
-    {"MTOM, 1,000 references to the last of 40,000 parts", [] { return DevicePackage(1000, 40000, false, true); },
-     true},
-    {"DIME, 1,000 references to the last of 9,999 records", [] { return DeviceDime(1000, 9999); }, true},
-    {"DIME, 1,000 references to the last of 20,000 records", [] { return DeviceDime(1000, 20000); }, true},
+    // The runtime walks every pending attachment reference for each part it
+    // reads; the proxy binds them through an index of its own instead.
+    {"MTOM, 1,000 references to the last of 9,999 parts",
+     [] { return DevicePackage(Packaging::kMtom, 1000, 9999, Names::kLast); }, Operation::kListDevice},
+    {"MTOM, 2 MB of pictures in parts of their own",
+     [] { return DevicePackage(Packaging::kMtom, kRoom / 105, kRoom / 105); }, Operation::kListDevice},
+    {"MTOM, 1 reference, 2 MB of parts", [] { return DevicePackage(Packaging::kMtom, 1, kRoom / 32); },
+     Operation::kListDevice},
+    {"MTOM, 1,000 references to the last of 40,000 parts",
+     [] { return DevicePackage(Packaging::kMtom, 1000, 40000, Names::kLast); }, Operation::kListDevice},
+    {"MTOM, 9,999 parts referenced once each",
+     [] { return DevicePackage(Packaging::kMtom, 9999, 9999); }, Operation::kListDevice},
+    {"MTOM, 10,000 references to one part", [] { return DevicePackage(Packaging::kMtom, 10000, 1, Names::kOne); },
+     Operation::kListDevice},
+    {"MTOM, 10,000 references to the last of 9,999 parts",
+     [] { return DevicePackage(Packaging::kMtom, 10000, 9999, Names::kLast); }, Operation::kListDevice},
+    {"MTOM, 10,000 references to missing parts, 9,999 parts",
+     [] { return DevicePackage(Packaging::kMtom, 10000, 9999, Names::kMissing); }, Operation::kListDevice},
+    {"MTOM, references to missing parts filling 2 MB, 1 part",
+     [] { return DevicePackage(Packaging::kMtom, kRoom / 68, 1, Names::kMissing); }, Operation::kListDevice},
+    {"DIME, 1,000 references to the last of 9,999 records",
+     [] { return DevicePackage(Packaging::kDime, 1000, 9999, Names::kLast); }, Operation::kListDevice},
+    {"DIME, 1,000 references to the last of 20,000 records",
+     [] { return DevicePackage(Packaging::kDime, 1000, 20000, Names::kLast); }, Operation::kListDevice},
+    {"DIME, 10,000 references to the last of 9,999 records",
+     [] { return DevicePackage(Packaging::kDime, 10000, 9999, Names::kLast); }, Operation::kListDevice},
+    {"DIME, 10,000 references to missing records, 9,999 records",
+     [] { return DevicePackage(Packaging::kDime, 10000, 9999, Names::kMissing); }, Operation::kListDevice},
+    // Not hostile: the largest picture package the parts bound admits, and
+    // the same pictures as inline base64.
+    {"getListDevicePicFile, 9,999 pictures in MTOM parts", PicturesInParts, Operation::kPictures},
+    {"getListDevicePicFile, the same pictures inline", PicturesInline, Operation::kPictures},
 };
 
 // One call of `operation` answered by `reply`; the check's reason when it
@@ -243,10 +275,10 @@ int main(int argc, char **argv) {
     }
     const double start = CpuSeconds();
     std::string detail;
-    const int rc = c.devices ? Read<VXBeingExtractedDeviceWebServiceSoapBindingProxy>(
-                                   reply, &VXBeingExtractedDeviceWebServiceSoapBindingProxy::listDevice, detail)
-                             : Read<VXPathWebServiceSoapBindingProxy>(reply, &VXPathWebServiceSoapBindingProxy::listPath,
-                                                                      detail);
+    using DeviceProxy = VXBeingExtractedDeviceWebServiceSoapBindingProxy;
+    const int rc = c.operation == Operation::kListDevice ? Read(reply, &DeviceProxy::listDevice, detail)
+                   : c.operation == Operation::kPictures ? Read(reply, &DeviceProxy::getListDevicePicFile, detail)
+                                                         : Read(reply, &VXPathWebServiceSoapBindingProxy::listPath, detail);
     const double seconds = CpuSeconds() - start;
     const bool met = seconds < 1.0;
     ok = ok && met;

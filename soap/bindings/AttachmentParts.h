@@ -1,9 +1,9 @@
 // AttachmentParts: counts the parts of a MIME or DIME reply as the engine
 // reads its body, and refuses a reply with more than kMaxParts of them. The
-// runtime looks every part up in the list of attachment references (which
-// ReplyTextFilter bounds), so many parts cost many times that list. The
 // runtime reads the parts after the XML, past the text check, so they are
-// counted on the decoded bytes instead.
+// counted on the decoded bytes instead. (The runtime would look every part
+// up in its whole list of attachment references; AttachmentReferences binds
+// them through an index instead.)
 #pragma once
 
 #include <cstddef>

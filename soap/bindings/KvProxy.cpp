@@ -154,6 +154,9 @@ void KvProxyBase::InitEngine(soap_mode imode, soap_mode omode) {
   close_ = fclosesocket;
   fclosesocket = &CloseNow;
   fpreparerecv = &CountParts;  // under the frame's hook
+  fmimewriteopen = &TakeMimeReferences;
+  fdimewriteopen = &TakeDimeReferences;
+  fpreparefinalrecv = &ResolveReferences;
   frame_.Attach(this);
   send_ = fsend;
   fsend = &SendNow;
@@ -399,6 +402,21 @@ int KvProxyBase::CountParts(struct soap *engine, const char *buf, size_t len) {
   return static_cast<KvProxyBase *>(engine)->parts_.Count(buf, len) ? SOAP_OK : SOAP_SYNTAX_ERROR;
 }
 
+void *KvProxyBase::TakeMimeReferences(struct soap *engine, void *, const char *, const char *, const char *,
+                                      enum soap_mime_encoding) {
+  static_cast<KvProxyBase *>(engine)->references_.Take(engine);
+  return nullptr;
+}
+
+void *KvProxyBase::TakeDimeReferences(struct soap *engine, const char *, const char *, const char *) {
+  static_cast<KvProxyBase *>(engine)->references_.Take(engine);
+  return nullptr;
+}
+
+int KvProxyBase::ResolveReferences(struct soap *engine) {
+  return static_cast<KvProxyBase *>(engine)->references_.Resolve(engine);
+}
+
 int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen) {
   return static_cast<KvProxyBase *>(engine)->textFilter_.Filter(buf, len, maxlen);
 }
@@ -408,6 +426,7 @@ int KvProxyBase::FilterText(struct soap *engine, char *buf, size_t *len, size_t 
 int KvProxyBase::ReplyDone(int result) {
   ffilterrecv = nullptr;
   bufferedBody_.Release(this);
+  references_.GiveBack(this);
   const char *why = textFilter_.Refusal();
   if (!why) why = parts_.Refusal();
   parts_.Stop();

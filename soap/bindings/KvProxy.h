@@ -8,6 +8,7 @@
 #include <iosfwd>
 
 #include "AttachmentParts.h"
+#include "AttachmentReferences.h"
 #include "BufferedBody.h"
 #include "HttpFrame.h"
 #include "ReplyTextFilter.h"
@@ -120,6 +121,13 @@ class KvProxyBase : public soap {
   static int FilterText(struct soap *engine, char *buf, size_t *len, size_t maxlen);
   // Counts the parts of a MIME or DIME reply on every decoded piece.
   static int CountParts(struct soap *engine, const char *buf, size_t len);
+  // Take the reply's attachment references from the engine before it reads
+  // the first part after the root, and bind them at the end of the reply
+  // (see AttachmentReferences.h); the parts are read as without them.
+  static void *TakeMimeReferences(struct soap *engine, void *, const char *, const char *, const char *,
+                                  enum soap_mime_encoding);
+  static void *TakeDimeReferences(struct soap *engine, const char *, const char *, const char *);
+  static int ResolveReferences(struct soap *engine);
   void KeepSettings();
 
  private:
@@ -177,6 +185,7 @@ class KvProxyBase : public soap {
   char limitText_[96] = {};
   ReplyTextFilter textFilter_;
   AttachmentParts parts_;
+  AttachmentReferences references_;
   BufferedBody bufferedBody_;
   friend HttpFrame &FrameOf(struct soap *engine);
   friend BufferedBody &BufferedBodyOf(struct soap *engine);

@@ -34,12 +34,10 @@ constexpr size_t kMaxNameBytes = sizeof(soap::tmpbuf) - 1;
 
 const char kForbiddenChar[] = "The reply holds a character that XML does not allow";
 const char kMalformedTag[] = "The reply holds a malformed tag";
-static_assert(ReplyTextFilter::kMaxAttributes == 64 && ReplyTextFilter::kMaxAttributeNames == 256 &&
-                  ReplyTextFilter::kMaxAttachmentReferences == 1000,
+static_assert(ReplyTextFilter::kMaxAttributes == 64 && ReplyTextFilter::kMaxAttributeNames == 256,
               "the refusals below name the limits");
 const char kTooManyAttributes[] = "The reply holds an element with more than 64 attributes";
 const char kTooManyNames[] = "The reply holds more than 256 different attribute names";
-const char kTooManyReferences[] = "The reply refers to more than 1000 attachments";
 
 // What a byte is to the states that skip in bulk.
 enum Role : uint8_t {
@@ -252,10 +250,6 @@ value:
     EndAttributeName(name, static_cast<size_t>(equals - name));
     if (refusal_) return end;
   }
-  if (lastHref_ && (c == equals + 2 || equals[2] != '#') && ++references_ > kMaxAttachmentReferences) {
-    Refuse(kTooManyReferences);
-    return end;
-  }
   goto space;
 
 tagEnd:
@@ -330,7 +324,6 @@ void ReplyTextFilter::Scan(const char *p, const char *end) {
         break;
       }
       case State::kQuoted:
-        if (valueStart_) break;
         p = Next(p, end, kValueStop);
         if (p < end && *p == quote_) {
           state_ = State::kTagSpace;
@@ -368,9 +361,8 @@ bool ReplyTextFilter::Plain(State state) const {
     case State::kText:
     case State::kTagName:
     case State::kAttrName:
-      return true;
     case State::kQuoted:
-      return !valueStart_;
+      return true;
     case State::kComment:
     case State::kCdata:
       return closers_ == 0;
@@ -436,8 +428,6 @@ const char *ReplyTextFilter::Attribute(const char *p, const char *end) {
     return end;
   }
   EndAttributeName(p, static_cast<size_t>(equals - p));
-  if (hrefName_ && (value == close || *value != '#') && ++references_ > kMaxAttachmentReferences)
-    Refuse(kTooManyReferences);
   return refusal_ ? end : close + 1;
 }
 
@@ -657,18 +647,12 @@ void ReplyTextFilter::Char(uint32_t cp, const char *bytes, size_t size) {
     case State::kAfterEquals:
       if (IsQuote(cp)) {
         quote_ = static_cast<char>(cp);
-        valueStart_ = true;
         state_ = State::kQuoted;
       } else if (!IsSpace(cp)) {
         Refuse(kMalformedTag);
       }
       return;
     case State::kQuoted:
-      if (valueStart_) {
-        valueStart_ = false;
-        // The runtime takes an href that names no "#" id for an attachment.
-        if (hrefName_ && cp != '#' && ++references_ > kMaxAttachmentReferences) return Refuse(kTooManyReferences);
-      }
       if (cp == static_cast<uint32_t>(quote_)) {
         state_ = State::kTagSpace;
       } else if (cp == '&') {
@@ -708,9 +692,7 @@ void ReplyTextFilter::EndAttributeName(const char *name, size_t size) {
   if (!SameName(name, size)) {
     lastName_.assign(name, size);
     if (names_.insert(lastName_).second && names_.size() > kMaxAttributeNames) Refuse(kTooManyNames);
-    lastHref_ = lastName_ == "href";
   }
-  hrefName_ = lastHref_;
 }
 
 void ReplyTextFilter::Reference(uint32_t cp) {

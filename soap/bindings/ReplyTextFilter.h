@@ -11,12 +11,11 @@
 //   the text around it is kept (the runtime would read C3 28 as U+00C3 and
 //   the overlong C0 AF as "/").
 // - The work the runtime spends on a reply stays linear in its size: an
-//   element with more than kMaxAttributes attributes, a reply with more than
-//   kMaxAttributeNames different attribute names or more than
-//   kMaxAttachmentReferences attachment references is refused (the runtime
-//   looks each attribute name up in the list of every name the reply used so
-//   far, and each reference in the list of attachment parts; the parts
-//   are counted by AttachmentParts).
+//   element with more than kMaxAttributes attributes or a reply with more
+//   than kMaxAttributeNames different attribute names is refused (the
+//   runtime looks each attribute name up in the list of every name the reply
+//   used so far). Attachment references are bound through an index of
+//   their own (AttachmentReferences), so any number of them is read.
 // - Markup that the runtime would read otherwise than this check is refused,
 //   so that no element escapes the count: a tag with '<', a quote that does
 //   not open an attribute's value, an attribute without a quoted value, "--"
@@ -41,8 +40,6 @@ class ReplyTextFilter {
   static constexpr int kMaxAttributes = 64;
   /// Different attribute names in one reply.
   static constexpr size_t kMaxAttributeNames = 256;
-  /// Attachment references (href attributes that name no "#" id).
-  static constexpr int kMaxAttachmentReferences = 1000;
 
   /// Starts a reply; `latin` when the reply declared ISO-8859-1 text.
   void Start(bool latin);
@@ -106,19 +103,15 @@ class ReplyTextFilter {
   bool latin_ = false;
   bool rootSeen_ = false;
   bool endTag_ = false;
-  bool valueStart_ = false;
-  bool hrefName_ = false;
   bool question_ = false;  // the last character of a processing instruction was '?'
   char quote_ = 0;
   int closers_ = 0;        // '-' or ']' just before a possible end of a comment or CDATA
   int depth_ = 0;
   int attributes_ = 0;
-  int references_ = 0;
   std::string markup_;     // "<!" keyword, entity name, or processing instruction
   std::string name_;       // the attribute name being read
   std::unordered_set<std::string> names_;
   std::string lastName_;   // the last attribute name, looked up no further when repeated
-  bool lastHref_ = false;
   // UTF-8 decoding across pieces: bytes of the sequence so far and what the
   // next may be.
   char sequence_[4] = {};
