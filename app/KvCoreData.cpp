@@ -1,10 +1,10 @@
 #include "KvCoreData.h"
 
-#include <exception>
 #include <iterator>
 #include <string>
 
 #include "KvWebServiceManager.h"
+#include "OutsideCall.h"
 #include "hole/Hole.h"
 #include "keel/KeelOutside.h"
 #include "keel/mfc/MFCViewMgr.h"
@@ -17,7 +17,6 @@
 #include "tandem/Tandem.h"
 #include "ui/UiThread.h"
 #include "wrench/LogMsg.h"
-#include "wrench/TextConvert.h"
 
 CKvCoreData *g_pKvCoreData = nullptr;
 
@@ -208,14 +207,10 @@ void CKvCoreData::CreateMgrs(std::list<IMgrObject *> &managers) {
   KVUI::AssertUiThread("CKvCoreData::CreateMgrs");
   for (const MgrRow &row : kMgrRows) {
     IMgrObject *manager = nullptr;
+    std::wstring why;
     // A row that throws is skipped; the rest of the list is still made.
-    try {
-      manager = row.make(*this, row.name ? std::wstring(row.name) : std::wstring());
-    } catch (const std::exception &e) {
-      LogRowFailed(row, WRENCH::UTF8ToUnicode(e.what()));
-    } catch (...) {
-      LogRowFailed(row, L"an unknown exception");
-    }
+    if (!CallOutside([&] { manager = row.make(*this, row.name ? std::wstring(row.name) : std::wstring()); }, why))
+      LogRowFailed(row, why);
     if (manager) managers.push_back(manager);
   }
 }

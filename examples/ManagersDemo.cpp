@@ -1,12 +1,12 @@
 // Walks through the managers against a server: lists, adds and renames a
 // clash rule, then saves hole results and pages through them. Prints each
-// step; exits 1 when a step fails.
+// step; exits 1 when a step fails, 2 for a wrong command line.
 //   kv_managers_demo [--server HOST:PORT] [--library PATH]
+//   kv_managers_demo --help
 #include <boost/make_shared.hpp>
 
 #include <condition_variable>
 #include <cstdio>
-#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -151,6 +151,36 @@ bool HoleResults(CHoleResultMgr &holes) {
   return true;
 }
 
+const char kUsage[] =
+    "usage: kv_managers_demo [--server HOST:PORT] [--library PATH]\n"
+    "       kv_managers_demo --help\n"
+    "Lists, adds and renames a clash rule, then saves hole results and pages\n"
+    "through them, against the server HOST:PORT (default 127.0.0.1:8080) with the\n"
+    "web-service library PATH.\n";
+
+// Reads the command line into `config`; -1 to go on, else the exit code.
+int ReadArgs(int argc, char **argv, KEEL::WEB::WebHostConfig &config) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help") {
+      std::printf("%s", kUsage);
+      return 0;
+    }
+    const bool server = arg == "--server";
+    if ((server || arg == "--library") && i + 1 < argc && *argv[i + 1]) {
+      if (server)
+        config.servAddr = WRENCH::AnsiToUnicode(argv[++i]);
+      else
+        config.library = argv[++i];
+      continue;
+    }
+    const std::string error = server || arg == "--library" ? arg + " needs a value" : "unknown option " + arg;
+    std::fprintf(stderr, "kv_managers_demo: %s\n%s", error.c_str(), kUsage);
+    return 2;
+  }
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -158,12 +188,8 @@ int main(int argc, char **argv) {
   config.library = KV_WEBSERVICE_LIBRARY;
   config.servAddr = L"127.0.0.1:8080";
   config.recvTimeout = 10;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--server") == 0)
-      config.servAddr = WRENCH::AnsiToUnicode(argv[i + 1]);
-    else if (std::strcmp(argv[i], "--library") == 0)
-      config.library = argv[i + 1];
-  }
+  const int done = ReadArgs(argc, argv, config);
+  if (done >= 0) return done;
 
   KEEL::WEB::CAppWebServiceMgr host;
   std::string error;

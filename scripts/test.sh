@@ -10,11 +10,12 @@ ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
 # The threaded tests (the load test among them) again under
 # ThreadSanitizer and under AddressSanitizer, each in a build of its own;
-# the wire tests (label "memory") under AddressSanitizer too.
+# the wire tests and the program's runs with throwing outside objects
+# (label "memory") under AddressSanitizer too.
 for sanitizer in thread address; do
   dir=build-${sanitizer}
   targets=thread_tests labels=threads
-  if [ "$sanitizer" = address ]; then targets="thread_tests kv_wire_tests" labels="threads|memory"; fi
+  if [ "$sanitizer" = address ]; then targets="thread_tests kv_wire_tests kestrova" labels="threads|memory"; fi
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=$sanitizer -DKV_BUILD_BENCH=OFF >/dev/null
   cmake --build "$dir" -j"$(nproc)" --target $targets
   TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \

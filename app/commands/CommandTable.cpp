@@ -2,6 +2,7 @@
 // finds GetCommands in the program with dlsym. Each call appends a fresh
 // set of commands, in table order, after what the vector holds; the caller
 // owns them. The maker's web-page commands are not in the table.
+#include <iterator>
 #include <new>
 #include <string>
 #include <vector>
@@ -15,12 +16,14 @@
 #include "KvIdleCmd.h"
 #include "KvLableClrCmd.h"
 #include "KvOpenTipCmd.h"
+#include "OutsideCall.h"
 #include "commands/Commands.h"
 #include "keel/cmd/CmdObject.h"
 #include "kvwalkproc/KVWalkProc.h"
 #include "modula/Modula.h"
 #include "moxcommands/Login.h"
 #include "moxcommands/MoxCommands.h"
+#include "wrench/LogMsg.h"
 
 namespace {
 
@@ -140,8 +143,13 @@ const MakeRow kRows[] = {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) void GetCommands(std::vector<ICmdObject *> &commands) {
-  for (MakeRow make : kRows) {
-    // A row that could not be made is left out.
-    if (ICmdObject *command = make()) commands.push_back(command);
+  for (size_t row = 0; row < std::size(kRows); ++row) {
+    ICmdObject *command = nullptr;
+    std::wstring why;
+    // A row that could not be made is left out; the rest are still made.
+    if (!CallOutside([&] { command = kRows[row](); }, why))
+      WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR,
+                              (L"command row " + std::to_wstring(row) + L" was not made: " + why).c_str());
+    if (command) commands.push_back(command);
   }
 }

@@ -2,6 +2,7 @@
 
 #include "DialogResource.h"
 #include "KvCoreData.h"
+#include "OutsideCall.h"
 #include "keel/cmd/CmdMgr.h"
 #include "wrench/LogMsg.h"
 
@@ -114,7 +115,7 @@ bool CDisplayControlDlg::LoadNewProjInfo(const StOpenInfo &info) {
   DropDisplayTree();
   for (const KEEL::HOOPS::StSegmentInfo &segment : segments) {
     if (segment.nKind != 1) continue;
-    m_pDisplayTree = new CHoopsDisplayTree(nullptr);
+    if (!TryOutsideStep(L"the display tree", [this] { m_pDisplayTree = new CHoopsDisplayTree(nullptr); })) break;
     if (!m_pDisplayTree->CreateDisplayTree(this, ctrl, kOperator, segment.strName)) {
       DropDisplayTree();  // a tree without a window shows nothing
       break;

@@ -4,6 +4,7 @@
 
 #include "DisplayControlDlg.h"
 #include "InitCmd.h"
+#include "OutsideCall.h"
 #include "keel/KeelOutside.h"
 #include "keel/cmd/CmdMgr.h"
 #include "keel/mfc/MFCViewMgr.h"
@@ -60,7 +61,8 @@ void MakeLeftPane(KEEL::FRAME::IKeelData *data, MOXMANAGERS::PANE::ITaskPaneMgr 
   }
   boost::shared_ptr<CWnd> leftPane = panes.GetLeftPane();
   // A manager of that name already held is kept (the new one is refused).
-  data->AddManager(new MODKIT::MFC::CTabPageMgr(leftPane.get(), kLeftPaneTabs));
+  TryOutsideStep(L"the left pane's tab-page manager",
+                 [&] { data->AddManager(new MODKIT::MFC::CTabPageMgr(leftPane.get(), kLeftPaneTabs)); });
   auto *tabs = GetManagerAs<MODKIT::MFC::ITabPageMgr>(data, kLeftPaneTabs);
   if (!tabs) return;
   CWnd *host = tabs->GetTabView();
@@ -69,7 +71,7 @@ void MakeLeftPane(KEEL::FRAME::IKeelData *data, MOXMANAGERS::PANE::ITaskPaneMgr 
   // One page for the program's lifetime, also when the pane had to be
   // made again.
   if (page) return;
-  page = new CDisplayControlDlg();
+  if (!TryOutsideStep(L"the display-control page", [&] { page = new CDisplayControlDlg(); })) return;
   tabs->AddTabPage(page, L"显示控制", kDisplayControlPage, 1);
   if (auto *project = GetManagerAs<MOXMANAGERS::MOXCURPROJ::IMoxCurProjectMgr>(data, L"MoxCurProjectMgr"))
     project->Attach(page, 5);
@@ -129,7 +131,8 @@ void CreateBimView(KEEL::FRAME::IKeelData *data) {
   auto *tabs = GetManagerAs<MODKIT::MFC::IMDITabPageMgr>(data, L"AppMDITabPageMgr");
   if (!tabs || tabs->GetTabNum() > 0) return;
   using MODKIT::MFC::CMsgView;
-  const int tab = tabs->AddTabPage(RUNTIME_CLASS(CMsgView), L"BIM 视图");
+  int tab = -1;
+  TryOutsideStep(L"the 3D view tab", [&] { tab = tabs->AddTabPage(RUNTIME_CLASS(CMsgView), L"BIM 视图"); });
   if (tab < 0) return;
   nViewId = tab;
   auto *cutting = GetManagerAs<MOXMANAGERS::ICuttingPlaneMgr>(data, L"MoxCuttingPlaneMgr");
@@ -140,7 +143,8 @@ void CreateBimView(KEEL::FRAME::IKeelData *data) {
   data->RemoveManager(kViewMgr);
   if (!data->AddManager(viewMgr)) return;
   if (auto *hoops = GetManagerAs<KEEL::HOOPS::IHoopsBaseMgr>(data, L"AppHoopsBaseMgr"))
-    hoops->CreateOperator(kOperator, view ? view->GetSafeHwnd() : nullptr);
+    TryOutsideStep(L"the 3D view's operator",
+                   [&] { hoops->CreateOperator(kOperator, view ? view->GetSafeHwnd() : nullptr); });
   // The view hands its input to the view manager made for it.
   auto *commands = GetManagerAs<KEEL::CMD::ICmdMgr>(data, L"AppCommandMgr");
   if (!commands) return;

@@ -1,6 +1,7 @@
 #include "WebErrorReaction.h"
 
 #include "AppState.h"
+#include "OutsideCall.h"
 #include "keel/web/SoapException.h"
 #include "moxcommands/Login.h"
 #include "ui/Hooks.h"
@@ -24,8 +25,11 @@ void ReactToWebError(KEEL::FRAME::IKeelData *data, KEEL::WEB::IWebServ *failed) 
       g_bLoginEndHandled = true;
       g_nLoginEnded = 1;
       FACET::ShowMessageBox(fault.GetMessageW(), 0);
-      MOXCOMMANDS::LOGIN::CReStartUp restart(data);
-      restart.StartUp();
+      // The process ends all the same.
+      TryOutsideStep(L"the restart after the login ended", [data] {
+        MOXCOMMANDS::LOGIN::CReStartUp restart(data);
+        restart.StartUp();
+      });
       TerminateProcess(GetCurrentProcess(), 0);
       return;
     }

@@ -10,8 +10,8 @@
 namespace KVSHELL {
 
 /// The result of operation `name` (such as "Device_listDevice") held by
-/// `output`: "true", "\"text\"", "1 record", "no record", "3 items"; "no
-/// result" when it cannot be read.
+/// `output`: "true", "\"text\"" (escaped as KVUI::EscapeText does),
+/// "1 record", "no record", "3 items"; "no result" when it cannot be read.
 std::wstring DescribeCallResult(const std::wstring &name, KEEL::WEB::IOutput *output);
 
 }  // namespace KVSHELL

@@ -4,6 +4,7 @@
 #include "MainFrame.h"
 #include "KvCoreData.h"
 #include "journal/Answers.h"
+#include "keel/web/AppWebServiceMgr.h"
 #include "keel/web/IWebMgr.h"
 #include "keel/web/IWebServ.h"
 #include "kvwalkproc/KVWalkProc.h"
@@ -12,6 +13,7 @@
 #include "moxmanagers/MoxManagers.h"
 #include "ui/Afx.h"
 #include "ui/Hooks.h"
+#include "ui/TextEscape.h"
 #include "wrench/TextConvert.h"
 
 namespace KVSHELL {
@@ -106,10 +108,10 @@ class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
     serv->GetServError(result);
     std::wstring text = L" code " + std::to_wstring(result.code);
     if (!result.faultMessage.empty())
-      text += L" fault " + result.faultMessage;
+      text += L" fault " + KVUI::EscapeText(result.faultMessage, CTranscript::kMaxFieldChars);
     else if (result.code == 0)
       text += L" result " + DescribeCallResult(Wide(name_), serv->GetOutput());
-    script_.out_.Line("call: " + name_, text);
+    script_.out_.Entry("call: " + name_, text);
     script_.out_.Flush();
     script_.waiting_ = false;
     // The host's task keeps the operation while it reports; this watch
@@ -179,6 +181,7 @@ bool CEventScript::RunEvent(const ScriptEvent &event, std::string &error) {
     }
     case EventKind::Command:
       if (!needFrame()) return false;
+      if (!frame->HandlesCommand(Word(n[0]))) return error = "nothing handles command " + std::to_string(n[0]), false;
       frame->PostMessage(WM_COMMAND, MAKEWPARAM(Word(n[0]), 0), 0);
       return true;
     case EventKind::Update:
@@ -194,8 +197,9 @@ bool CEventScript::RunEvent(const ScriptEvent &event, std::string &error) {
         auto *bar = dynamic_cast<CBCGPStatusBar *>(child);
         if (!bar) continue;
         for (int i = 0; i < bar->GetCount(); ++i)
-          out_.Line("status: " + std::to_string(i) + " ",
-                    bar->GetPaneText(i) + L" (" + std::to_wstring(bar->GetPaneWidth(i)) + L")");
+          out_.Entry("status: " + std::to_string(i) + " ",
+                     KVUI::EscapeText(bar->GetPaneText(i), CTranscript::kMaxFieldChars) + L" (" +
+                         std::to_wstring(bar->GetPaneWidth(i)) + L")");
       }
       return true;
     case EventKind::CopyData: {
@@ -216,7 +220,13 @@ bool CEventScript::RunEvent(const ScriptEvent &event, std::string &error) {
     case EventKind::Call: {
       auto *web = KEEL::FRAME::GetManagerAs<KEEL::WEB::IWebMgr>(g_pKvCoreData, L"AppWebServiceMgr");
       boost::shared_ptr<KEEL::WEB::IWebServ> serv = web ? web->GetWebServ(Wide(event.word)) : nullptr;
-      if (!serv) return error = "the web-service host has no operation " + event.word, false;
+      if (!serv) {
+        // A host without its library says why it has no operation.
+        auto *host = dynamic_cast<KEEL::WEB::CAppWebServiceMgr *>(web);
+        error = host ? host->GetLoadError() : std::string();
+        if (error.empty()) error = "the web-service host has no operation " + event.word;
+        return false;
+      }
       call_ = std::make_shared<CCallWatch>(*this, event.word, serv);
       serv->SetObserver(call_.get(), 0);
       waiting_ = true;

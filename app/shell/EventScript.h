@@ -14,7 +14,8 @@
 //   menu <id>                         the next pop-up menu chooses <id> (0: none)
 //   set <object> <op> [value]         a standing answer of an outside stand-in
 //   push <object> <op> [value]        a one-time answer of an outside stand-in
-//   command <id>                      a ribbon command (WM_COMMAND), id 0..65535
+//   command <id>                      a ribbon command (WM_COMMAND), id 0..65535;
+//                                     an id nothing handles cannot run
 //   update                            a command-update pass; prints the ribbon
 //   ribbon                            prints the ribbon's state
 //   status                            prints the status bar's panes
@@ -51,9 +52,12 @@
 // registry name (use \s for a blank, as in
 // "CENTRALAUTHENTICATIONSERVICE_MGR\s") or the class of a stand-in without
 // one; the value is the rest of the line. An event that cannot run (no
-// window, no 3D view yet) is reported as "FILE:LINE: what is wrong" and
-// the script goes on. When the script ends with the window still open, the
-// message loop ends (exit code 0) without the close checks.
+// window, no 3D view yet, an operation of a web-service library that could
+// not be loaded) is reported as "FILE:LINE: what is wrong" and the script
+// goes on. The words of a script line that an error shows are escaped as
+// the transcript escapes its fields and cut at 200 characters. When the
+// script ends with the window still open, the message loop ends (exit code
+// 0) without the close checks.
 #pragma once
 
 #include <istream>

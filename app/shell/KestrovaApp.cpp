@@ -10,6 +10,7 @@
 
 #include "KvCoreData.h"
 #include "MainFrame.h"
+#include "OutsideCall.h"
 #include "glidesb/GlideSb.h"
 #include "hearth/Hearth.h"
 #include "keel/KeelOutside.h"
@@ -21,6 +22,7 @@
 #include "moxwebservicesmanagers/MoxWebServicesManagers.h"
 #include "quilltools/QuillTools.h"
 #include "ShellParts.h"
+#include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
 #include "wrench/XMLConfig.h"
@@ -149,20 +151,25 @@ BOOL CKestrovaApp::InitInstance() {
   KEEL::FRAME::CKeelFramework::SetLanguageRes(root + L"config/system/chs.lang");
 
   m_pFramework = new CKvCoreFramework(frame, nullptr);
-  m_pFramework->InitLoginInstance(L"config/System/resources.cfg");
+  std::wstring why;
+  // The core data and every manager come from here: nothing goes on
+  // without them.
+  if (!CallOutside([this] { m_pFramework->InitLoginInstance(L"config/System/resources.cfg"); }, why))
+    return StartFailed(L"the login framework could not be set up: " + why);
 
-  {
+  // Single-instance handling and the launcher's synchronisation are the
+  // object's own; the start does not depend on them.
+  TryOutsideStep(L"the launcher's start-up object", [this] {
     MOXCOMMANDS::LOGIN::CStartUpEve startUp;
     startUp.EnabeMultiInstance(false);
     startUp.SetMutexName(kKestrovaMutexName);
     startUp.SetSynEventName(WRENCH::UTF8ToUnicode(m_strSynEventName));
     startUp.SetSynFileName(WRENCH::UTF8ToUnicode(m_strSynFileName));
     startUp.StartFromShell(m_bFromShell);
-  }
+  });
 
-  // Without a command manager nobody can log in: start-up ends.
   auto *cmdMgr = GetManagerAs<KEEL::CMD::ICmdMgr>(m_pFramework->GetCoreData(), L"AppCommandMgr");
-  if (!cmdMgr) return FALSE;
+  if (!cmdMgr) return StartFailed(L"there is no command manager, so nobody can log in");
   {
     boost::any login = MakeLoginText();
     cmdMgr->RunCommand(L"APP_LOGINMOX_CMD", login);
@@ -206,6 +213,12 @@ BOOL CKestrovaApp::InitInstance() {
   m_pMainWnd->SetForegroundWindow();
   m_pMainWnd->SetActiveWindow();
   return TRUE;
+}
+
+BOOL CKestrovaApp::StartFailed(const std::wstring &why) {
+  m_strStartFailure = why;
+  WRENCH::CLogMsg::LogMsg(WRENCH::LV_ERROR, (L"the start failed: " + why).c_str());
+  return FALSE;
 }
 
 int CKestrovaApp::ExitInstance() {

@@ -45,6 +45,9 @@ class CKestrovaApp : public CBCGPWinApp {
   bool GetUpdatedProjects(std::vector<std::wstring> &names, KEEL::FRAME::IKeelData *data);
   /// The login text handed to the login command (empty without hand-over).
   std::string MakeLoginText() const;
+  /// Why the start sequence failed, when the program itself can say it
+  /// ("" otherwise: a refused login says nothing of its own).
+  const std::wstring &GetStartFailure() const { return m_strStartFailure; }
 
   CKvCoreFramework *m_pFramework = nullptr;
   bool m_bFromShell = false;
@@ -56,8 +59,11 @@ class CKestrovaApp : public CBCGPWinApp {
   std::string m_strSynFileName;
 
  private:
+  // Ends the start: `why` is kept and logged; FALSE.
+  BOOL StartFailed(const std::wstring &why);
   void ShowStartupTip();
   std::wstring OpenTipFile();
+  std::wstring m_strStartFailure;
 };
 
 /// The installation root followed by "config/system/UI".

@@ -99,6 +99,15 @@ void CMainFrame::OnCommandRange(UINT id) {
   cmdMgr->RunCommandById(id, none);
 }
 
+bool CMainFrame::HandlesCommand(UINT id) {
+  if (id >= ID_KV_FIRST_COMMAND && id <= ID_KV_LAST_COMMAND) {
+    auto *cmdMgr = GetManagerAs<KEEL::CMD::ICmdMgr>(Data(), L"AppCommandMgr");
+    return cmdMgr && cmdMgr->QueryCmdId(id);
+  }
+  AFX_CMDHANDLERINFO handler;
+  return OnCmdMsg(id, CN_COMMAND, nullptr, &handler) != FALSE;
+}
+
 void CMainFrame::OnUpdateCommandRange(CCmdUI *cmdUI) {
   if (auto *ribbonUI = dynamic_cast<CBCGPRibbonCmdUI *>(cmdUI)) {
     if (auto *ribbon = GetManagerAs<MODKIT::MFC::IRibbonMenuMgr>(Data(), L"AppRibbonMenuMgr"))

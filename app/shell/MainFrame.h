@@ -41,6 +41,10 @@ class CMainFrame : public CBCGPMDIFrameWnd {
   void SetVersionPane();
   /// "V" followed by the variable "AppVer".
   static CString GetVersionText();
+  /// Whether a WM_COMMAND of `id` reaches something that acts on it: in
+  /// the ribbon's range a command of the command manager bound to `id`,
+  /// elsewhere a handler of the frame's message map.
+  bool HandlesCommand(UINT id);
 
   /// The framework; set by the application once the window is shown.
   CKvCoreFramework *m_pFramework = nullptr;

@@ -2,38 +2,91 @@
 
 #include <cstring>
 
+#include "keel/web/HttpUrl.h"
 #include "quilltools/QuillTools.h"
+#include "ui/TextEscape.h"
+#include "wrench/TextConvert.h"
 
 namespace KVSHELL {
+namespace {
+
+const char kSeparator[] = "$$";
+constexpr size_t kHandOverFields = 5;
+// Characters of an argument that a message shows.
+constexpr size_t kShownChars = 200;
+
+std::vector<std::string> Fields(const std::string &text) { return QuillTools::Tokenize(text, kSeparator); }
+
+// What a plain argument at `position` tells standard error, if anything.
+void NoteHandOver(const std::string &arg, int position, std::vector<std::string> &notes) {
+  const std::vector<std::string> fields = Fields(arg);
+  const std::string where = "argument " + std::to_string(position);
+  if (fields.size() != kHandOverFields) {
+    notes.push_back(where + " is no hand-over: it has " + std::to_string(fields.size()) +
+                    (fields.size() == 1 ? " field" : " fields") +
+                    " where a hand-over has 5 joined by $$; the program starts without one");
+    return;
+  }
+  KEEL::WEB::HttpUrl url;
+  if (!KEEL::WEB::ParseServAddr(WRENCH::UTF8ToUnicode(fields[2]), url))
+    notes.push_back("the hand-over's server (" + where + ", field 3) is no server address (host[:port]): '" +
+                    KVUI::EscapeText(fields[2], kShownChars) + "'");
+}
+
+}  // namespace
 
 void RemovePassword(char *arg) {
-  const std::vector<std::string> fields = QuillTools::Tokenize(arg, "$$");
-  if (fields.size() != 5 || fields[1].empty()) return;
-  const size_t length = std::strlen(arg);
+  const std::string text = arg;
+  const std::vector<std::string> fields = Fields(text);
+  if (fields.size() < 2) return;
+  const size_t length = text.size();
+  if (fields.size() != kHandOverFields) {
+    std::memset(arg + fields[0].size(), 0, length - fields[0].size());
+    return;
+  }
   const size_t from = fields[0].size() + 2;
   const size_t cut = fields[1].size();
   std::memmove(arg + from, arg + from + cut, length - from - cut);
   std::memset(arg + length - cut, 0, cut);
 }
 
+std::string ShownArg(const std::string &arg) {
+  const std::vector<std::string> fields = Fields(arg);
+  std::string shown = KVUI::EscapeText(fields[0], kShownChars);
+  for (size_t i = 1; i < fields.size(); ++i) shown += "$$***";
+  return shown;
+}
+
 bool ParseProgramArgs(int argc, char **argv, ProgramArgs &args, std::string &error) {
+  // Copied, then cut in argv before anything is refused.
+  std::vector<std::string> given;
+  for (int i = 1; i < argc; ++i) {
+    given.push_back(argv[i]);
+    RemovePassword(argv[i]);
+  }
   bool haveScript = false;
   bool haveHandOver = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help") {
+  bool options = true;
+  for (size_t i = 0; i < given.size(); ++i) {
+    const std::string &arg = given[i];
+    const int position = int(i) + 1;
+    if (options && arg == "--") {
+      options = false;
+    } else if (options && arg == "--help") {
       args.help = true;
-    } else if (arg == "--script") {
+    } else if (options && arg == "--script") {
       if (haveScript) return error = "--script is given twice", false;
-      if (i + 1 >= argc) return error = "--script needs a file", false;
+      if (i + 1 >= given.size() || given[i + 1].empty()) return error = "--script needs a file", false;
       haveScript = true;
-      args.script = argv[++i];
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return error = "unknown option " + arg, false;
+      args.script = given[++i];
+    } else if (options && arg.size() > 1 && arg[0] == '-') {
+      error = "unknown option " + ShownArg(arg);
+      if (arg.find(kSeparator) != std::string::npos) error += " (a hand-over that starts with '-' goes after --)";
+      return false;
     } else {
-      RemovePassword(argv[i]);
       if (haveHandOver) return error = "one hand-over at most", false;
       haveHandOver = true;
+      NoteHandOver(arg, position, args.notes);
       args.appArgs.push_back(arg);
     }
   }
@@ -41,13 +94,15 @@ bool ParseProgramArgs(int argc, char **argv, ProgramArgs &args, std::string &err
 }
 
 std::string ProgramUsage() {
-  return "usage: kestrova [--script FILE] [HAND-OVER]\n"
+  return "usage: kestrova [--script FILE] [--] [HAND-OVER]\n"
          "       kestrova --help\n"
          "Runs the start sequence, then the events of FILE (else standard input; checked\n"
          "whole before the start), and writes the transcript to standard output.\n"
-         "HAND-OVER is a launcher's login: user$$password$$server$$event$$file.\n"
-         "Exit code: the application's; 1 when the start failed; 2 for a wrong command\n"
-         "line, a wrong script line or an event that could not run.\n";
+         "HAND-OVER is a launcher's login: user$$password$$server$$event$$file; after --\n"
+         "it may start with '-'.\n"
+         "Exit code: the application's; 1 when the start failed or the transcript could\n"
+         "not be written; 2 for a wrong command line, a script that cannot be read, a\n"
+         "wrong script line or an event that could not run.\n";
 }
 
 }  // namespace KVSHELL

@@ -5,12 +5,20 @@
 #include <cstdint>
 
 #include "catalogue/interfaces/OperationTable.h"
+#include "ui/TextEscape.h"
 #include "ui/WinConst.h"
 
 namespace KVSHELL {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Characters of a script's word that an error shows.
+constexpr size_t kShownChars = 200;
+
+// A word of the script as an error shows it: escaped, so that standard
+// error gets no control characters, and cut.
+std::string Shown(const std::string &word) { return KVUI::EscapeText(word, kShownChars); }
 
 // The line up to its comment, without outer blanks.
 std::string WithoutComment(const std::string &line) {
@@ -81,7 +89,7 @@ bool Integer(const std::string &text, const Range &range, std::uint64_t &value, 
     base = 16;
     i += 2;
   }
-  if (i == text.size()) return error = "'" + text + "' is not a number, " + range.what + " expected", false;
+  if (i == text.size()) return error = "'" + Shown(text) + "' is not a number, " + range.what + " expected", false;
   unsigned long long magnitude = 0;
   bool tooLarge = false;
   for (; i < text.size(); ++i) {
@@ -89,7 +97,7 @@ bool Integer(const std::string &text, const Range &range, std::uint64_t &value, 
     int digit = -1;
     if (std::isdigit(c)) digit = c - '0';
     if (base == 16 && std::isxdigit(c) && !std::isdigit(c)) digit = std::tolower(c) - 'a' + 10;
-    if (digit < 0) return error = "'" + text + "' is not a number, " + range.what + " expected", false;
+    if (digit < 0) return error = "'" + Shown(text) + "' is not a number, " + range.what + " expected", false;
     if (magnitude > (ULLONG_MAX - unsigned(digit)) / unsigned(base)) tooLarge = true;
     if (!tooLarge) magnitude = magnitude * unsigned(base) + unsigned(digit);
   }
@@ -98,7 +106,7 @@ bool Integer(const std::string &text, const Range &range, std::uint64_t &value, 
     fits = range.min < 0 && magnitude <= 0ULL - static_cast<unsigned long long>(range.min);
   else if (fits)
     fits = magnitude <= range.max && (range.min <= 0 || magnitude >= static_cast<unsigned long long>(range.min));
-  if (!fits) return error = text + " is out of range for " + range.what + " " + RangeText(range), false;
+  if (!fits) return error = Shown(text) + " is out of range for " + range.what + " " + RangeText(range), false;
   value = negative ? 0ULL - magnitude : magnitude;
   return true;
 }
@@ -110,7 +118,7 @@ bool Button(const std::string &text, std::uint64_t &button, std::string &error) 
   for (const auto &b : kButtons)
     if (text == b.first) return button = std::uint64_t(b.second), true;
   if (Integer(text, kButton, button, error)) return true;
-  error = "'" + text + "' is not a button (ok, cancel, yes, no, abort, retry, ignore or a number " +
+  error = "'" + Shown(text) + "' is not a button (ok, cancel, yes, no, abort, retry, ignore or a number " +
           RangeText(kButton) + ")";
   return false;
 }
@@ -123,7 +131,7 @@ bool Key(const std::string &text, std::uint64_t &key, std::string &error) {
   if (text.size() == 1 && std::isalpha(static_cast<unsigned char>(text[0])))
     return key = std::uint64_t(std::toupper(static_cast<unsigned char>(text[0]))), true;
   if (Integer(text, kKey, key, error)) return true;
-  error = "'" + text + "' is not a key (a letter, ctrl, shift, delete, escape or a number 1..255)";
+  error = "'" + Shown(text) + "' is not a key (a letter, ctrl, shift, delete, escape or a number 1..255)";
   return false;
 }
 
@@ -185,7 +193,7 @@ class CParser {
       if (!Kind(EventKind::Call, "call <operation>", 1, 1)) return false;
       event_.word = words_[1].text;
       if (!IsOperation(event_.word))
-        return Fail("no operation " + event_.word + " (an operation name such as ClashRule_listClashRules)");
+        return Fail("no operation " + Shown(event_.word) + " (an operation name such as ClashRule_listClashRules)");
       return true;
     }
     if (verb == "load") return Kind(EventKind::Load, "load <type> <id>", 2, 2) && NumberAt(1, kInt) && NumberAt(2, kInt);
@@ -197,7 +205,7 @@ class CParser {
     if (verb == "hold") {
       if (!Kind(EventKind::Hold, "hold <key> down|up", 2, 2) || !KeyAt(1)) return false;
       event_.word = words_[2].text;
-      if (event_.word != "down" && event_.word != "up") return Fail("'" + event_.word + "': use: hold <key> down|up");
+      if (event_.word != "down" && event_.word != "up") return Fail("'" + Shown(event_.word) + "': use: hold <key> down|up");
       return true;
     }
     if (verb == "print") {
@@ -205,7 +213,7 @@ class CParser {
       event_.rest = RestFrom(1);
       return true;
     }
-    return Fail("unknown event '" + verb + "'");
+    return Fail("unknown event '" + Shown(verb) + "'");
   }
 
  private:
@@ -294,7 +302,7 @@ class CParser {
     if (what == "keydown" || what == "keyup") return args("view " + what + " <key>", 1, 1) && KeyAt(2);
     if (what == "paint") return args("view paint", 0, 0);
     if (what == "size") return args("view size <cx> <cy>", 2, 2) && NumberAt(2, kSize) && NumberAt(3, kSize);
-    return Fail("unknown view event '" + what +
+    return Fail("unknown view event '" + Shown(what) +
                 "' (ldown, lup, ldblclk, rdown, rup, rdblclk, mdown, mup, mdblclk, move, wheel, keydown, keyup, "
                 "paint or size)");
   }

@@ -1,28 +1,57 @@
 #include "Transcript.h"
 
+#include <cerrno>
+#include <system_error>
+
 #include "ui/Responder.h"
-#include "wrench/LogMsg.h"
-#include "wrench/TextConvert.h"
+#include "ui/TextEscape.h"
 
 namespace KVSHELL {
 
-std::string OneLine(const std::wstring &text) { return KVUI::Utf8(WRENCH::CLogMsg::OneLine(text)); }
+namespace {
+
+std::string Field(const std::wstring &text) {
+  return KVUI::Utf8(KVUI::EscapeText(text, CTranscript::kMaxFieldChars));
+}
+
+}  // namespace
 
 CTranscript::CTranscript(std::ostream &out) : out_(out) {}
 
-void CTranscript::Line(const std::string &prefix, const std::wstring &text) {
-  const std::string line = prefix + OneLine(text) + "\n";
-  std::lock_guard<std::mutex> lock(mutex_);
-  out_ << line;
-}
+void CTranscript::Line(const std::string &prefix, const std::wstring &text) { Write(prefix + Field(text) + "\n"); }
 
 void CTranscript::Line(const std::string &prefix, const std::string &text) {
-  Line(prefix, WRENCH::UTF8ToUnicode(text));
+  Write(prefix + KVUI::EscapeText(text, kMaxFieldChars) + "\n");
+}
+
+void CTranscript::Entry(const std::string &prefix, const std::wstring &fields) {
+  Write(prefix + KVUI::EscapeControls(KVUI::Utf8(fields)) + "\n");
+}
+
+void CTranscript::Write(const std::string &line) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  errno = 0;
+  out_ << line;
+  NoteFailure();
 }
 
 void CTranscript::Flush() {
   std::lock_guard<std::mutex> lock(mutex_);
+  errno = 0;
   out_.flush();
+  NoteFailure();
+}
+
+// Called with mutex_ held, right after a write: the stream's failure with
+// the reason the system gave.
+void CTranscript::NoteFailure() {
+  if (out_ || !failure_.empty()) return;
+  failure_ = errno ? std::error_code(errno, std::generic_category()).message() : "the stream failed";
+}
+
+std::string CTranscript::Failure() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return failure_;
 }
 
 }  // namespace KVSHELL

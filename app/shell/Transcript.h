@@ -1,7 +1,8 @@
-// The program's transcript: one entry a line on one stream. Text that comes
-// from outside (fault texts, box texts, answers of stand-ins, script lines)
-// is written as the log writes it, with its line breaks and other control
-// characters escaped, so that no entry can span lines or pose as another.
+// The program's transcript: one entry a line on one stream. Every text
+// field of a line is escaped (KVUI::EscapeText: '\', '"', line breaks,
+// other control characters and bytes that are no UTF-8), so that no entry
+// can span lines or pose as another and each field reads back as it went
+// in. A field longer than kMaxFieldChars characters is cut there.
 // Any thread; each line is written whole.
 #pragma once
 
@@ -13,21 +14,30 @@ namespace KVSHELL {
 
 class CTranscript {
  public:
+  /// Characters of one field that are written.
+  static constexpr size_t kMaxFieldChars = 4096;
+
   /// Writes to `out` (not owned).
   explicit CTranscript(std::ostream &out);
-  /// One line: `prefix` as it stands, then `text` escaped.
+  /// One line: `prefix` as it stands, then `text` as one escaped field.
   void Line(const std::string &prefix, const std::wstring &text);
-  /// One line: `prefix`, then the UTF-8 `text` escaped.
+  /// One line: `prefix`, then the UTF-8 `text` (stray bytes allowed) as one
+  /// escaped field.
   void Line(const std::string &prefix, const std::string &text = std::string());
+  /// One line: `prefix`, then `fields`, a text whose fields were escaped
+  /// already; only its control characters are escaped.
+  void Entry(const std::string &prefix, const std::wstring &fields);
   /// Writes what is buffered.
   void Flush();
+  /// Why writing failed ("" while every write succeeded).
+  std::string Failure() const;
 
  private:
-  std::mutex mutex_;
+  void Write(const std::string &line);
+  void NoteFailure();
+  mutable std::mutex mutex_;
   std::ostream &out_;
+  std::string failure_;
 };
-
-/// `text` as one transcript line's text (UTF-8, control characters escaped).
-std::string OneLine(const std::wstring &text);
 
 }  // namespace KVSHELL

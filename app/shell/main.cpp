@@ -1,4 +1,4 @@
-// The program kestrova: `kestrova [--script FILE] [hand-over]` (see
+// The program kestrova: `kestrova [--script FILE] [--] [hand-over]` (see
 // ProgramArgs.h). It reads and checks the whole script (FILE, else standard
 // input; see EventScript.h), runs the application's start sequence, then
 // its message loop takes the events and writes the transcript to standard
@@ -8,11 +8,13 @@
 // what the events print. The last line is "# exit N", N the exit code: the
 // application's, 1 when the start sequence failed, 2 when an event could
 // not run; when the server ends the login the process ends at once and the
-// line says so. A wrong command line or script line ends the program with
-// code 2 before anything starts.
-#include <fstream>
+// line says so (and that an event could not run, if one could not). A
+// wrong command line, a script that cannot be read or a wrong script line
+// ends the program with code 2 before anything starts; a transcript that
+// cannot be written, with code 1. What went wrong is said on standard error.
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,13 +22,19 @@
 #include "EventScript.h"
 #include "KestrovaApp.h"
 #include "ProgramArgs.h"
+#include "ScriptSource.h"
 #include "Transcript.h"
 #include "journal/Journal.h"
+#include "keel/web/AppWebServiceMgr.h"
 #include "ui/Afx.h"
 #include "ui/Hooks.h"
 #include "ui/PlatformTrace.h"
+#include "ui/TextEscape.h"
 
 namespace {
+
+// Characters of an outside text that standard error shows.
+constexpr size_t kShownChars = 200;
 
 class CKestrovaProgram : public CKestrovaApp {
  public:
@@ -35,17 +43,42 @@ class CKestrovaProgram : public CKestrovaApp {
   bool started = false;
   BOOL InitInstance() override {
     started = CKestrovaApp::InitInstance() != FALSE;
+    SayWhatFailed();
     transcript->Line(started ? "# start succeeded" : "# start failed");
     if (started && script) script->Start();
     return started ? TRUE : FALSE;
+  }
+
+ private:
+  // What the start sequence could not do, on standard error.
+  void SayWhatFailed() const {
+    KEEL::FRAME::IKeelData *data = m_pFramework ? m_pFramework->GetCoreData() : nullptr;
+    auto *host = KEEL::FRAME::GetManagerAs<KEEL::WEB::CAppWebServiceMgr>(data, L"AppWebServiceMgr");
+    const std::string load = host ? host->GetLoadError() : std::string();
+    if (!load.empty()) std::cerr << "kestrova: " << load << "; every web-service call fails\n";
+    if (!started && !GetStartFailure().empty())
+      std::cerr << "kestrova: the start failed: " << KVUI::Utf8(KVUI::EscapeText(GetStartFailure(), kShownChars))
+                << "\n";
   }
 };
 
 CKestrovaProgram theApp;
 
+// Writes the last line; the exit code is `code`, or 1 when the transcript
+// could not be written (said on standard error).
+int Finish(KVSHELL::CTranscript &transcript, int code, const std::string &why) {
+  transcript.Line("# exit " + std::to_string(code) + why);
+  transcript.Flush();
+  const std::string failure = transcript.Failure();
+  if (failure.empty()) return code;
+  std::cerr << "kestrova: the transcript cannot be written: " << failure << "\n";
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
+  const KVSHELL::ClosedStreams closed = KVSHELL::GuardStandardStreams();
   KVSHELL::ProgramArgs options;
   std::string error;
   if (!KVSHELL::ParseProgramArgs(argc, argv, options, error)) {
@@ -56,6 +89,11 @@ int main(int argc, char **argv) {
     std::cout << KVSHELL::ProgramUsage();
     return 0;
   }
+  if (closed.out) {
+    std::cerr << "kestrova: the transcript cannot be written: standard output is closed\n";
+    return 1;
+  }
+  for (const std::string &note : options.notes) std::cerr << "kestrova: " << note << "\n";
   // Without an installation nothing starts, and nothing is created.
   if (!CheckInstallRoot(std::cerr)) return 1;
 
@@ -64,40 +102,42 @@ int main(int argc, char **argv) {
   static auto &transcript = *new KVSHELL::CTranscript(std::cout);
   theApp.transcript = &transcript;
   theApp.script = std::make_unique<KVSHELL::CEventScript>(transcript, std::cerr);
-  bool loaded = false;
-  if (options.script.empty()) {
-    loaded = theApp.script->Load(std::cin, "<stdin>");
-  } else {
-    std::ifstream file(options.script, std::ios::binary);
-    if (!file) {
-      std::cerr << "kestrova: cannot read " << options.script << "\n";
-      return 2;
-    }
-    loaded = theApp.script->Load(file, options.script);
+  const std::string scriptName = options.script.empty() ? "<stdin>" : KVSHELL::ShownArg(options.script);
+  std::string text;
+  if (!KVSHELL::ReadScript(options.script, scriptName, closed.in, text, error)) {
+    std::cerr << error << "\n";
+    return 2;
   }
-  if (!loaded) return 2;
+  std::istringstream in(std::move(text));
+  if (!theApp.script->Load(in, scriptName)) return 2;
 
   KVOUTSIDE::CJournal::Instance().SetSink(
-      [](const KVOUTSIDE::JournalEntry &entry) { transcript.Line("journal: ", entry.Line()); });
+      [](const KVOUTSIDE::JournalEntry &entry) { transcript.Entry("journal: ", entry.Line()); });
   KVUI::SetPlatformTrace([](const std::wstring &call) { transcript.Line("platform: ", call); });
-  KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) { transcript.Line("box: ", KVUI::DescribeBox(box)); });
+  KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) { transcript.Entry("box: ", KVUI::DescribeBox(box)); });
   // The server ending the login ends the process at once: the transcript
-  // says so before it goes.
+  // says so before it goes, and keeps an event that could not run.
   KVUI::SetProcessEndHook([](UINT code) {
-    transcript.Line("# exit " + std::to_string(code) +
-                    (g_nLoginEnded ? ": the server ended the login" : ": the process was ended"));
-    transcript.Flush();
+    std::string why = g_nLoginEnded ? "the server ended the login" : "the process was ended";
+    int exitCode = int(code);
+    if (theApp.script->Failures() && exitCode == 0) {
+      exitCode = 2;
+      why = "an event could not run; " + why;
+    }
+    exitCode = Finish(transcript, exitCode, ": " + why);
     KVUI::SetProcessEndHook({});
-    TerminateProcess(GetCurrentProcess(), code);
+    TerminateProcess(GetCurrentProcess(), UINT(exitCode));
   });
 
   theApp.script->Prelude();
+  // The hand-over is a parameter of the application even when it starts
+  // with '-' or '/'.
+  static char endOfFlags[] = "--";
   std::vector<char *> args{argv[0]};
+  if (!options.appArgs.empty()) args.push_back(endOfFlags);
   for (std::string &arg : options.appArgs) args.push_back(&arg[0]);
   int code = KVUI::AfxWinMain(int(args.size()), args.data());
   if (!theApp.started && code == 0) code = 1;
   if (theApp.script->Failures() && code == 0) code = 2;
-  transcript.Line("# exit " + std::to_string(code));
-  transcript.Flush();
-  return code;
+  return Finish(transcript, code, "");
 }

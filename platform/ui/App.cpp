@@ -50,9 +50,14 @@ CWinApp::~CWinApp() {
 
 void CWinApp::ParseCommandLine(CCommandLineInfo &info) {
   const auto &args = KVUI::GetCommandLine();
+  bool flags = true;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::wstring &a = args[i];
-    bool flag = !a.empty() && (a[0] == L'/' || a[0] == L'-');
+    if (flags && a == L"--") {
+      flags = false;
+      continue;
+    }
+    bool flag = flags && !a.empty() && (a[0] == L'/' || a[0] == L'-');
     info.ParseParam(flag ? a.c_str() + 1 : a.c_str(), flag, i + 1 == args.size());
   }
 }

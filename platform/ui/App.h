@@ -62,7 +62,8 @@ class CWinApp : public CWinThread {
   void SetAppID(const wchar_t *id) { appId_ = id ? id : L""; }
   /// The application id.
   const std::wstring &GetAppID() const { return appId_; }
-  /// Parses the program's arguments into `info`.
+  /// Parses the program's arguments into `info`: one starting with '/' or
+  /// '-' is a flag, except after an argument "--" (which is left out).
   void ParseCommandLine(CCommandLineInfo &info);
   /// Remembers the recent-file list length (recorded).
   void LoadStdProfileSettings(UINT maxFiles = 4);

@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <mutex>
 
+#include "ui/TextEscape.h"
 #include "ui/WinConst.h"
 
 namespace KVUI {
@@ -145,8 +146,8 @@ std::wstring DescribeBox(const BoxRecord &box) {
   std::swprintf(head, 64, L" %u flags 0x%X", box.id, box.flags);
   std::wstring s = KindName(box.kind);
   s += head;
-  if (!box.text.empty()) s += L" \"" + box.text + L"\"";
-  for (const std::wstring &item : box.items) s += L" [" + item + L"]";
+  if (!box.text.empty()) s += L" \"" + EscapeText(box.text) + L"\"";
+  for (const std::wstring &item : box.items) s += L" [" + EscapeText(item) + L"]";
   s += L" -> " + std::to_wstring(box.answer);
   if (!box.expected) s += L" (unexpected)";
   return s;

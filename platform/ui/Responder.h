@@ -114,7 +114,8 @@ void ClearShownBoxes();
 void SetBoxObserver(std::function<void(const BoxRecord &)> observer);
 /// The answer of a user who closes a message box with `flags`.
 int ClosingAnswer(UINT flags);
-/// One line describing `box`: kind, id, flags, text and answer.
+/// One line describing `box`: kind, id, flags, its text in quotes and its
+/// items in brackets (both escaped as EscapeText does), answer.
 std::wstring DescribeBox(const BoxRecord &box);
 /// `text` as UTF-8 (for messages and transcripts).
 std::string Utf8(const std::wstring &text);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <condition_variable>
@@ -13,8 +14,10 @@
 #include <ctime>
 #include <cwchar>
 #include <filesystem>
+#include <iostream>
 #include <mutex>
 #include <new>
+#include <system_error>
 #include <thread>
 
 #include "TextConvert.h"
@@ -51,6 +54,7 @@ class LogFile {
     std::lock_guard<std::mutex> lock(mutex_);
     Close();
     root_ = dir;
+    reported_ = false;
   }
 
   std::string Root() {
@@ -163,8 +167,16 @@ class LogFile {
     std::string dir = root_ + "/log";
     std::error_code ignored;
     std::filesystem::create_directories(dir, ignored);
-    file_ = std::fopen((dir + "/log.log").c_str(), "a");
-    return file_ != nullptr;
+    const std::string path = dir + "/log.log";
+    file_ = std::fopen(path.c_str(), "a");
+    if (file_) return true;
+    // Said once for a root: every later entry fails the same way.
+    const std::string reason = std::error_code(errno, std::generic_category()).message();
+    if (!reported_)
+      std::cerr << program_invocation_short_name << ": the log " << path << " cannot be opened: " << reason
+                << "; nothing is logged" << std::endl;
+    reported_ = true;
+    return false;
   }
 
   // Called with mutex_ held; what is collected goes to the current file.
@@ -179,6 +191,7 @@ class LogFile {
   std::string root_;
   std::string pending_;
   std::FILE *file_ = nullptr;
+  bool reported_ = false;
   std::thread *flusher_ = nullptr;
   bool stop_ = false;
   bool forked_ = false;

@@ -5,7 +5,9 @@
 // more severe entry, Flush, a change of root or the end of the process).
 // An entry is always one line: control characters of the text are written
 // as escapes ("\r", "\n", "\t", "\x1b", "\u0085", ...), and a text longer
-// than kMaxLoggedChars is cut there and says how long it was.
+// than kMaxLoggedChars is cut there and says how long it was. A log file
+// that cannot be opened is named with the reason on standard error, once
+// for a root; its entries are dropped.
 #pragma once
 
 #include <string>

@@ -206,15 +206,36 @@ TEST(ProgramArgsTest, CommandLines) {
     bool help;
     const char *script;
     std::vector<std::string> appArgs;
+    std::vector<std::string> notes;
   } const cases[] = {
       {{}, true, "", false, "", {}},
       {{"--help"}, true, "", true, "", {}},
       {{"--script", "a.kvs", "u$$p$$h$$e$$f"}, true, "", false, "a.kvs", {"u$$p$$h$$e$$f"}},
-      {{"u$$p$$h"}, true, "", false, "", {"u$$p$$h"}},
+      {{"u$$p$$h"},
+       true,
+       "",
+       false,
+       "",
+       {"u$$p$$h"},
+       {"argument 1 is no hand-over: it has 3 fields where a hand-over has 5 joined by $$; the program starts "
+        "without one"}},
+      {{"--", "-u$$p$$h:80$$e$$f"}, true, "", false, "", {"-u$$p$$h:80$$e$$f"}},
+      {{"--", "--help"}, true, "", false, "", {"--help"}, {"argument 2 is no hand-over: it has 1 field where a "
+                                                             "hand-over has 5 joined by $$; the program starts "
+                                                             "without one"}},
+      {{"u$$p$$http://h/$$e$$f"},
+       true,
+       "",
+       false,
+       "",
+       {"u$$p$$http://h/$$e$$f"},
+       {"the hand-over's server (argument 1, field 3) is no server address (host[:port]): 'http://h/'"}},
       {{"--script", "a", "--script", "b"}, false, "--script is given twice"},
       {{"--script"}, false, "--script needs a file"},
+      {{"--script", ""}, false, "--script needs a file"},
       {{"--verbose"}, false, "unknown option --verbose"},
       {{"-h"}, false, "unknown option -h"},
+      {{"-u$$pw$$h$$e$$f"}, false, "unknown option -u$$***$$***$$***$$*** (a hand-over that starts with '-' goes after --)"},
       {{"a$$b$$c$$d$$e", "f$$g$$h$$i$$j"}, false, "one hand-over at most"},
   };
   for (const Case &c : cases) {
@@ -233,31 +254,43 @@ TEST(ProgramArgsTest, CommandLines) {
     EXPECT_EQ(args.help, c.help);
     EXPECT_EQ(args.script, c.script);
     EXPECT_EQ(args.appArgs, c.appArgs);
+    EXPECT_EQ(args.notes, c.notes);
   }
 }
 
-// The password leaves argv's storage (what /proc/PID/cmdline shows); the
+// The password leaves argv's storage (what /proc/PID/cmdline shows), also
+// when the argument is no hand-over or the command line is refused; the
 // copy the application gets still carries it to the login command.
 TEST_F(EventScriptTest, PasswordLeavesArgvAndReachesTheLogin) {
   struct Case {
+    const char *option;  // an argument before, or null
     const char *arg;
     const char *left;  // argv's bytes afterwards, up to the first NUL
   } const cases[] = {
-      {"bob$$SECRETPW1$$127.0.0.1:1$$ev$$f", "bob$$$$127.0.0.1:1$$ev$$f"},
-      {"bob$$$$h$$ev$$f", "bob$$$$h$$ev$$f"},
-      {"bob$$SECRETPW1$$h", "bob$$SECRETPW1$$h"},  // no hand-over: nothing is a password
+      {nullptr, "bob$$SECRETPW1$$127.0.0.1:1$$ev$$f", "bob$$$$127.0.0.1:1$$ev$$f"},
+      {nullptr, "bob$$$$h$$ev$$f", "bob$$$$h$$ev$$f"},
+      {nullptr, "bob$$SECRETPW1$$h", "bob"},  // no hand-over: all but the first field may be a password
+      {nullptr, "bob$$SECRET$$PW1$$h$$ev$$f", "bob"},
+      {"--", "-bob$$SECRETPW1$$h$$ev$$f", "-bob$$$$h$$ev$$f"},
+      {"--bogus", "bob$$SECRETPW1$$h$$ev$$f", "bob$$$$h$$ev$$f"},  // refused
   };
   std::vector<std::string> handedOver;
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arg);
-    std::string storage = std::string("kestrova") + '\0' + c.arg + '\0';
-    char *argv[] = {&storage[0], &storage[9]};
+    const std::string option = c.option ? c.option + std::string(1, '\0') : "";
+    std::string storage = std::string("kestrova") + '\0' + option + c.arg + '\0';
+    const size_t at = 9 + option.size();
+    std::vector<char *> argv{&storage[0]};
+    if (c.option) argv.push_back(&storage[9]);
+    argv.push_back(&storage[at]);
     KVSHELL::ProgramArgs args;
     std::string error;
-    ASSERT_TRUE(KVSHELL::ParseProgramArgs(2, argv, args, error));
-    EXPECT_STREQ(argv[1], c.left);
+    const bool good = KVSHELL::ParseProgramArgs(int(argv.size()), argv.data(), args, error);
+    EXPECT_EQ(good, option.compare(0, 7, "--bogus") != 0) << error;
+    EXPECT_STREQ(argv.back(), c.left);
     // The freed bytes are NUL: nothing of the password is left behind.
-    EXPECT_EQ(storage.substr(9 + std::strlen(c.left)), std::string(std::strlen(c.arg) - std::strlen(c.left) + 1, '\0'));
+    EXPECT_EQ(storage.substr(at + std::strlen(c.left)), std::string(std::strlen(c.arg) - std::strlen(c.left) + 1, '\0'));
+    if (!good) continue;
     ASSERT_EQ(args.appArgs, std::vector<std::string>{c.arg});
     if (handedOver.empty()) handedOver = args.appArgs;
   }

@@ -1,7 +1,7 @@
 // The program kestrova run as a user runs it, under installation roots of
 // the test's own: a missing or broken installation stops it before
-// anything starts, and a configuration file that cannot be read is named
-// with its reason while the start goes on.
+// anything starts, and a configuration file or a log that cannot be read
+// is named with its reason while the start goes on.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -160,6 +160,18 @@ TEST_F(InstallRootTest, AnUnreadableConfigurationFileIsNamedWithItsReason) {
     EXPECT_EQ(Count(err, "\n"), 1) << err;
     EXPECT_NE(log.find(line.substr(std::string("kestrova: ").size())), std::string::npos) << log;
   }
+}
+
+// A log that cannot be opened (its directory is a file) is named once on
+// standard error with its reason; the program goes on.
+TEST_F(InstallRootTest, ALogThatCannotBeOpenedIsNamedOnce) {
+  const fs::path root = Installation();
+  fs::remove_all(root / "log");
+  std::ofstream(root / "log") << "x";
+  EXPECT_EQ(Run(KV_PROGRAM, root.string()), 0) << err;
+  EXPECT_NE(out.find("# start succeeded"), std::string::npos) << out;
+  EXPECT_EQ(err, "kestrova: the log " + (root / "log/log.log").string() +
+                     " cannot be opened: Not a directory; nothing is logged\n");
 }
 
 }  // namespace

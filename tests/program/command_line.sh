@@ -2,7 +2,8 @@
 # The program's command line and script check as a user meets them: each
 # case runs kestrova with its standard input and arguments and checks the
 # exit code and what standard output and standard error say (Perl regular
-# expressions over the whole text; "empty": nothing at all).
+# expressions over the whole text; "empty": nothing at all). Standard input
+# "<PATH" is that file, "closed" none; standard output "full" is /dev/full.
 # Usage: command_line.sh PROGRAM
 set -u
 program=$1
@@ -21,7 +22,16 @@ matches() {  # file expectation
 case_() {
   local name=$1 input=$2 code=$3 out=$4 err=$5 absent=$6
   shift 6
-  printf '%b' "$input" | "$program" "$@" >"$dir/out" 2>"$dir/err"
+  local to=$dir/out
+  if [ "$out" = full ]; then
+    to=/dev/full out=empty
+    : >"$dir/out"
+  fi
+  case $input in
+    closed) "$program" "$@" <&- >"$to" 2>"$dir/err" ;;
+    '<'*) "$program" "$@" <"${input#<}" >"$to" 2>"$dir/err" ;;
+    *) printf '%b' "$input" | "$program" "$@" >"$to" 2>"$dir/err" ;;
+  esac
   local rc=$? bad=
   [ "$rc" = "$code" ] || bad="exit code $rc, expected $code"
   matches "$dir/out" "$out" || bad="$bad; standard output is not /$out/"
@@ -49,8 +59,37 @@ case_ "byte-order mark and comments" "" 0 \
   "^> print bom\n^bom\n^> set X Y 张三\n.*^done\n.*^# exit 0\n\\z" empty "the first line" --script "$dir/bom.kvs"
 case_ "an event that cannot run" "view paint\n" 2 "^> view paint\n.*^# exit 2\n\\z" \
   "\\A<stdin>:1: there is no 3D view" ""
-case_ "four fields: no hand-over" "close\n" 0 "StartFromShell\\|false.*^# start succeeded" empty "" 'a$$b$$c$$d'
-case_ "six fields: no hand-over" "close\n" 0 "StartFromShell\\|false.*^# start succeeded" empty "" 'a$$b$$c$$d$$e$$f'
+no_handover() {
+  printf '%s' "\\Akestrova: argument 1 is no hand-over: it has $1 fields where a hand-over has 5 joined by \\\$\\\$; the program starts without one\n\\z"
+}
+case_ "four fields: no hand-over" "close\n" 0 "StartFromShell\\|false.*^# start succeeded" "$(no_handover 4)" "PW4" \
+  'a$$PW4$$c$$d'
+case_ "six fields: no hand-over" "close\n" 0 "StartFromShell\\|false.*^# start succeeded" "$(no_handover 6)" "PW6" \
+  'a$$PW$$6$$d$$e$$f'
+case_ "a hand-over that starts with -, after --" "close\n" 0 \
+  "StartFromShell\\|true.*Execute\\|-alice\\|127.0.0.1:1\n.*^# start succeeded" empty "PWdash1" \
+  -- '-alice$$PWdash1$$127.0.0.1:1$$e$$f'
+case_ "a hand-over that starts with -, as an option" "" 2 empty \
+  "\\Akestrova: unknown option -alice(\\\$\\\$\\*\\*\\*){4} \\(a hand-over that starts with '-' goes after --\\)\n" \
+  "PWdash1" '-alice$$PWdash1$$127.0.0.1:1$$e$$f'
+case_ "a server that is no address" "close\n" 0 "StartFromShell\\|true.*^# start succeeded" \
+  "\\Akestrova: the hand-over's server \\(argument 1, field 3\\) is no server address \\(host\\[:port\\]\\): 'no host:1'\n\\z" \
+  "PWs" 'a$$PWs$$no host:1$$e$$f'
+case_ "an empty script name" "" 2 empty "\\Akestrova: --script needs a file\n^usage: kestrova" "" --script ""
+case_ "standard input a directory" "<$dir" 2 empty "\\A<stdin>: cannot be read: Is a directory\n\\z" ""
+case_ "standard input closed" closed 2 empty "\\A<stdin>: cannot be read: Bad file descriptor\n\\z" ""
+case_ "a script that is a directory" "" 2 empty "\\A\\Q$dir\\E: cannot be read: Is a directory\n\\z" "" --script "$dir"
+case_ "a transcript that cannot be written" "status\n" 1 full \
+  "\\Akestrova: the transcript cannot be written: No space left on device\n\\z" ""
+case_ "commands that nothing handles" "command 8900\ncommand 0\ncommand 65535\ncommand 5900\n" 2 \
+  "^> command 8900\n> command 0\n> command 65535\n> command 5900\n.*^# exit 2\n\\z" \
+  "\\A<stdin>:1: nothing handles command 8900\n<stdin>:2: nothing handles command 0\n<stdin>:3: nothing handles command 65535\n\\z" ""
+KV_WEBSERVICE_LIBRARY=$dir/none.so case_ "a web-service library that cannot be loaded" "call ClashRule_listClashRules\n" 2 \
+  "^> call ClashRule_listClashRules\n.*^# exit 2\n\\z" \
+  "\\Akestrova: cannot load the web-service library: \\Q$dir/none.so\\E: cannot open shared object file: No such file or directory; every web-service call fails\n<stdin>:1: cannot load the web-service library: \\Q$dir/none.so\\E: .*\n\\z" \
+  "no operation"
+case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.0s' {1..100000})\n" 2 empty \
+  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\.\\.\\. \\(cut: 100000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
 case_ "five fields" "close\n" 0 "StartFromShell\\|true.*Execute\\|a\\|c\n.*^# start succeeded" empty "" \
   'a$$b$$c$$d$$e'
 exit $status

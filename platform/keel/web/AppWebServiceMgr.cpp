@@ -45,6 +45,20 @@ bool CAppWebServiceMgr::Load(const WebHostConfig &config, std::string &error) {
     error = "the web-service runners are already loaded";
     return false;
   }
+  if (!LoadRunners(config, error)) {
+    loadError_ = error;
+    return false;
+  }
+  loadError_.clear();
+  return true;
+}
+
+std::string CAppWebServiceMgr::GetLoadError() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return loadError_;
+}
+
+bool CAppWebServiceMgr::LoadRunners(const WebHostConfig &config, std::string &error) {
   // Never closed: runners handed out run the library's code.
   void *library = dlopen(config.library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) {

@@ -88,6 +88,9 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
   /// Sets the process's heap to keep up to 64 MB of freed memory per heap
   /// mapped, so that large replies are not faulted in again on every call.
   bool Load(const WebHostConfig &config, std::string &error);
+  /// Why the last Load failed ("" after a successful one or none): the
+  /// cause of every GetWebServ that finds no operation then.
+  std::string GetLoadError();
   /// The service path of one service ("ClashRule", ...) for runners
   /// handed out from now on.
   void SetServicePath(const std::wstring &service, const std::wstring &path);
@@ -116,6 +119,8 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
     std::multiset<std::thread::id> calling_;
   };
 
+  // Load's work, with mutex_ held.
+  bool LoadRunners(const WebHostConfig &config, std::string &error);
   CWorkerPool &Workers() override { return *workers_; }
   void Complete(const boost::shared_ptr<CWebServ> &serv) override;
 
@@ -123,6 +128,7 @@ class CAppWebServiceMgr : public KEEL::FRAME::CMgrObject, public IWebMgr, privat
   WebHostConfig config_;
   std::mutex mutex_;
   std::map<std::wstring, std::unique_ptr<IWebRunner>> runners_;
+  std::string loadError_;
   std::map<std::wstring, std::wstring> servicePaths_;
   std::shared_ptr<ErrorReport> errors_;
   std::unique_ptr<CWorkerPool> workers_;

@@ -1,8 +1,18 @@
 #include "Answers.h"
 
 #include <cwchar>
+#include <stdexcept>
+
+#include "wrench/TextConvert.h"
 
 namespace KVOUTSIDE {
+
+void FailCreateIfAnswered(const std::wstring &object) {
+  std::wstring failure;
+  if (!CAnswers::Instance().Take(object, L"create", failure)) return;
+  if (failure.empty()) throw 0;
+  throw std::runtime_error(WRENCH::ConvertGBKToUtf8(failure));
+}
 
 CAnswers &CAnswers::Instance() {
   static auto *answers = new CAnswers;

@@ -50,4 +50,9 @@ class CAnswers {
   std::map<Key, std::deque<std::wstring>> pushed_;
 };
 
+/// Fails as a closed library's constructor or factory may when "create" is
+/// answered for `object`: throws a std::runtime_error with the answer's
+/// text, or, for an empty text, a value that is no std::exception.
+void FailCreateIfAnswered(const std::wstring &object);
+
 }  // namespace KVOUTSIDE

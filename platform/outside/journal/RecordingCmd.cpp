@@ -9,7 +9,9 @@
 namespace KVOUTSIDE {
 
 CRecordingCmd::CRecordingCmd(std::wstring cls, std::wstring name, int group)
-    : CCmdObject(group), cls_(std::move(cls)), name_(std::move(name)) {}
+    : CCmdObject(group), cls_(std::move(cls)), name_(std::move(name)) {
+  FailCreateIfAnswered(name_);
+}
 
 std::wstring CRecordingCmd::GetName() { return name_; }
 

@@ -2,6 +2,8 @@
 // name it was made with, records each run ("Execute" with its parameter as
 // text) and each stop ("Stop") in the journal under its class and name, and
 // fails a run with the code answered for "Fault" of its name (default 0).
+// An answer of "create" for its name makes its constructor fail
+// (FailCreateIfAnswered).
 // Nothing of the closed command's own work is done.
 #pragma once
 

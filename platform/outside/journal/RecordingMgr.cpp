@@ -1,18 +1,11 @@
 #include "RecordingMgr.h"
 
-#include <stdexcept>
-
-#include "wrench/TextConvert.h"
 
 namespace KVOUTSIDE {
 
 CRecordingMgr::CRecordingMgr(const std::wstring &cls, const std::wstring &name, std::vector<std::wstring> ctorArgs)
     : CMgrObject(name), cls_(cls), name_(name) {
-  std::wstring failure;
-  if (CAnswers::Instance().Take(AnswerKey(), L"create", failure)) {
-    if (failure.empty()) throw 0;
-    throw std::runtime_error(WRENCH::ConvertGBKToUtf8(failure));
-  }
+  FailCreateIfAnswered(AnswerKey());
   Record(L"create", std::move(ctorArgs));
 }
 

@@ -17,9 +17,7 @@ class CRecordingMgr : public KEEL::FRAME::CMgrObject {
  public:
   /// Records "create" with `ctorArgs` (the constructor's arguments other
   /// than the name, as journal text). An answer of "create" makes it fail
-  /// instead, as a closed library's constructor or factory may: it throws a
-  /// std::runtime_error with the answer's text, or, for an empty text, a
-  /// value that is no std::exception.
+  /// instead (FailCreateIfAnswered).
   CRecordingMgr(const std::wstring &cls, const std::wstring &name, std::vector<std::wstring> ctorArgs = {});
 
   bool InitObject() override;

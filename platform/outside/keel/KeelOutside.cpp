@@ -155,7 +155,9 @@ class CView3D : public IHoopsView, public CPart {
 class CHoopsBaseMgr::COperator : public IHoopsOperator, public CPart {
  public:
   explicit COperator(const std::wstring &name)
-      : CPart(L"KEEL::HOOPS::CHoopsOperator", name), selection_(name), scene_(name), view_(name, &scene_) {}
+      : CPart(L"KEEL::HOOPS::CHoopsOperator", name), selection_(name), scene_(name), view_(name, &scene_) {
+    ::KVOUTSIDE::FailCreateIfAnswered(name);
+  }
   void OnMouseEvent(int event, UINT flags, double x, double y) override {
     Record(L"OnMouseEvent", ::KVOUTSIDE::JournalArgs(event, flags, x, y));
   }

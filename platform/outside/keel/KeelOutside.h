@@ -203,7 +203,8 @@ class IHoopsBaseMgr {
 /// is one), "GetScene" (of the view, default 1), "GetSelectSegment"
 /// (default 0: no selection), "GetSelectedKeys"
 /// (keys separated by blanks or commas), "GetSelectedComps" (key:count
-/// pairs, e.g. "a:1,b:2"; each record holds the key and its index).
+/// pairs, e.g. "a:1,b:2"; each record holds the key and its index);
+/// "create" makes CreateOperator fail (KVOUTSIDE::FailCreateIfAnswered).
 class CHoopsBaseMgr : public IHoopsBaseMgr, public ::KVOUTSIDE::CRecordingMgr {
  public:
   explicit CHoopsBaseMgr(const std::wstring &name);

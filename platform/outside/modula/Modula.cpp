@@ -113,6 +113,8 @@ IStatusBarMgr *CreateStatusBarMgr(const std::wstring &name) { return new CStatus
 
 IMPLEMENT_DYNCREATE(CMsgView, CView)
 
+CMsgView::CMsgView() { ::KVOUTSIDE::FailCreateIfAnswered(L"MODKIT::MFC::CMsgView"); }
+
 namespace {
 
 // The messages the view always hands to its view manager's input signals.

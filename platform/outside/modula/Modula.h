@@ -94,6 +94,8 @@ class CMsgView : public CView {
   DECLARE_DYNCREATE(CMsgView)
 
  public:
+  /// Fails when "create" is answered for "MODKIT::MFC::CMsgView".
+  CMsgView();
   BOOL PreTranslateMessage(MSG *msg) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

@@ -24,7 +24,10 @@ void Record(const wchar_t *cls, const std::wstring &op, std::vector<std::wstring
 
 bool CReStartUp::m_bEnableStart = true;
 
-CStartUpEve::CStartUpEve() { Record(kStartUp, L"create"); }
+CStartUpEve::CStartUpEve() {
+  ::KVOUTSIDE::FailCreateIfAnswered(kStartUp);
+  Record(kStartUp, L"create");
+}
 CStartUpEve::~CStartUpEve() {}
 void CStartUpEve::EnabeMultiInstance(bool enable) {
   Record(kStartUp, L"EnabeMultiInstance", {::KVOUTSIDE::JournalArg(enable)});
@@ -40,6 +43,7 @@ bool CStartUpEve::IsChangeingUser() {
 }
 
 CReStartUp::CReStartUp(KEEL::FRAME::IKeelData *data) : data_(data) {
+  ::KVOUTSIDE::FailCreateIfAnswered(kReStart);
   Record(kReStart, L"create", {::KVOUTSIDE::JournalPtr(data)});
 }
 void CReStartUp::StartUp() { Record(kReStart, L"StartUp", {::KVOUTSIDE::JournalArg(m_bEnableStart)}); }

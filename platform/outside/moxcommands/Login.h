@@ -1,7 +1,8 @@
 // Stand-ins of the login start-up classes of MoxCommands: the launcher
 // hand-over object and the restart class. They record their calls in the
 // journal; no instance is guarded, no launcher is told anything and
-// nothing restarts.
+// nothing restarts. An answer of "create" for the class makes its
+// constructor fail (KVOUTSIDE::FailCreateIfAnswered).
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
 #include "moxcommands/SharedUi.h"
 
+#include "journal/Answers.h"
 #include "journal/Journal.h"
 
 namespace MOXCOMMANDS::SHARED_UI {
@@ -21,7 +22,9 @@ std::wstring Join(const std::vector<std::wstring> &items) {
 
 }  // namespace
 
-CSelfAdaptDialog::CSelfAdaptDialog(UINT templateId, CWnd *parent) : CBCGPDialog(templateId, parent) {}
+CSelfAdaptDialog::CSelfAdaptDialog(UINT templateId, CWnd *parent) : CBCGPDialog(templateId, parent) {
+  ::KVOUTSIDE::FailCreateIfAnswered(kDialog);
+}
 
 BOOL CSelfAdaptDialog::OnInitDialog() {
   const BOOL done = CBCGPDialog::OnInitDialog();
@@ -60,6 +63,7 @@ void CHoopsTreeCtrl::GetTreeStatus(StTreeStatus &status) {
 }
 
 CHoopsDisplayTree::CHoopsDisplayTree(ITreeCheckNotifier *notifier) : notifier_(notifier) {
+  ::KVOUTSIDE::FailCreateIfAnswered(kTree);
   Record(L"create", {notifier ? L"notifier" : L"null"});
 }
 

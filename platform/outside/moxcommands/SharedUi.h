@@ -1,6 +1,8 @@
 // Stand-ins of the shared dialog parts of MoxCommands: the self-adapting
 // dialog and the display tree. They record their calls in the journal and
 // keep what they are given; nothing is laid out and no model is walked.
+// An answer of "create" for either class makes its constructor fail
+// (KVOUTSIDE::FailCreateIfAnswered).
 #pragma once
 
 #include <string>
