@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "wrench/LineEscape.h"
+
 namespace KVUI {
 namespace {
 
@@ -14,30 +16,10 @@ using boost::locale::utf::code_point;
 void Put(code_point c, std::string &out) { Utf8Traits::encode(c, std::back_inserter(out)); }
 void Put(code_point c, std::wstring &out) { out += wchar_t(c); }
 
-template <class Out>
-void PutAscii(const char *text, Out &out) {
-  for (; *text; ++text) out += typename Out::value_type(*text);
-}
-
-bool IsControl(code_point c) { return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029; }
-
 // Appends one character; `quoting` escapes '\' and '"' too.
 template <class Out>
 void Append(code_point c, bool quoting, Out &out) {
-  const char *named = nullptr;
-  switch (c) {
-    case '\\': named = quoting ? "\\\\" : nullptr; break;
-    case '"': named = quoting ? "\\\"" : nullptr; break;
-    case '\r': named = "\\r"; break;
-    case '\n': named = "\\n"; break;
-    case '\t': named = "\\t"; break;
-    default: break;
-  }
-  if (named) return PutAscii(named, out);
-  if (!IsControl(c)) return Put(c, out);
-  char escape[8];
-  std::snprintf(escape, sizeof escape, c < 0x80 ? "\\x%02x" : "\\u%04x", unsigned(c));
-  PutAscii(escape, out);
+  if (!WRENCH::AppendLineEscape(c, quoting, out)) Put(c, out);
 }
 
 // A byte that is no part of a UTF-8 character.
@@ -45,13 +27,6 @@ void AppendByte(unsigned char b, std::string &out) {
   char escape[8];
   std::snprintf(escape, sizeof escape, "\\x%02x", unsigned(b));
   out += escape;
-}
-
-template <class Out>
-void AppendCut(size_t total, Out &out) {
-  PutAscii("... (cut: ", out);
-  PutAscii(std::to_string(total).c_str(), out);
-  PutAscii(" characters)", out);
 }
 
 std::string EscapeUtf8(const std::string &utf8, bool quoting, size_t maxChars) {
@@ -69,7 +44,7 @@ std::string EscapeUtf8(const std::string &utf8, bool quoting, size_t maxChars) {
     else
       Append(c, quoting, out);
   }
-  if (chars > maxChars) AppendCut(chars, out);
+  if (chars > maxChars) WRENCH::AppendCutNote(chars, out);
   return out;
 }
 
@@ -84,7 +59,7 @@ std::wstring EscapeText(const std::wstring &text, size_t maxChars) {
     const auto c = code_point(text[i]);
     Append(boost::locale::utf::is_valid_codepoint(c) ? c : 0xFFFD, true, out);
   }
-  if (text.size() > maxChars) AppendCut(text.size(), out);
+  if (text.size() > maxChars) WRENCH::AppendCutNote(text.size(), out);
   return out;
 }
 

@@ -20,6 +20,7 @@
 #include <system_error>
 #include <thread>
 
+#include "LineEscape.h"
 #include "TextConvert.h"
 
 namespace WRENCH {
@@ -199,34 +200,13 @@ class LogFile {
 
 }  // namespace
 
-namespace {
-
-// C0, DEL, C1 and the Unicode line and paragraph separators.
-bool NeedsEscape(wchar_t c) { return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029; }
-
-}  // namespace
-
 std::wstring CLogMsg::OneLine(const std::wstring &text) {
   const size_t kept = std::min(text.size(), kMaxLoggedChars);
   std::wstring line;
   line.reserve(kept + 16);
-  for (size_t i = 0; i < kept; ++i) {
-    const wchar_t c = text[i];
-    switch (c) {
-      case L'\r': line += L"\\r"; continue;
-      case L'\n': line += L"\\n"; continue;
-      case L'\t': line += L"\\t"; continue;
-      default: break;
-    }
-    if (NeedsEscape(c)) {
-      wchar_t escape[8];
-      std::swprintf(escape, 8, c <= 0xff && c < 0x80 ? L"\\x%02x" : L"\\u%04x", static_cast<unsigned>(c));
-      line += escape;
-    } else {
-      line += c;
-    }
-  }
-  if (kept < text.size()) line += L"... (cut: " + std::to_wstring(text.size()) + L" characters)";
+  for (size_t i = 0; i < kept; ++i)
+    if (!AppendLineEscape(static_cast<char32_t>(text[i]), false, line)) line += text[i];
+  if (kept < text.size()) AppendCutNote(text.size(), line);
   return line;
 }
 
@@ -234,7 +214,7 @@ void CLogMsg::LogMsg(loglv level, const wchar_t *text) {
   if (!text) text = L"";
   // Most entries are one short plain line, taken as they stand.
   const wchar_t *end = text;
-  while (*end && !NeedsEscape(*end) && static_cast<size_t>(end - text) < kMaxLoggedChars) ++end;
+  while (*end && !BreaksLine(static_cast<char32_t>(*end)) && static_cast<size_t>(end - text) < kMaxLoggedChars) ++end;
   const std::wstring line = *end ? OneLine(text) : std::wstring(text, end);
   LogFile::Instance().Write(static_cast<int>(level), ConvertGBKToUtf8(line));
 }
