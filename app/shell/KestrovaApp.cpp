@@ -22,6 +22,7 @@
 #include "moxwebservicesmanagers/MoxWebServicesManagers.h"
 #include "quilltools/QuillTools.h"
 #include "ShellParts.h"
+#include "ui/TextEscape.h"
 #include "wrench/LogMsg.h"
 #include "wrench/SysRoot.h"
 #include "wrench/TextConvert.h"
@@ -52,7 +53,8 @@ bool CheckInstallRoot(std::ostream &err) {
   // Without its separator, so that a file is not taken for a missing directory.
   if (root.size() > 1) root.pop_back();
   const char *env = std::getenv("KV_INSTALL_ROOT");
-  const std::string where = "installation root " + root +
+  // The root may come from the environment: shown escaped.
+  const std::string where = "installation root " + KVUI::EscapeText(root, 200) +
                             (env && *env ? " (KV_INSTALL_ROOT)" : " (the program's directory; KV_INSTALL_ROOT names another)");
   std::string why = problem(root);
   if (!why.empty()) {

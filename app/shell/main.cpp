@@ -55,7 +55,8 @@ class CKestrovaProgram : public CKestrovaApp {
     KEEL::FRAME::IKeelData *data = m_pFramework ? m_pFramework->GetCoreData() : nullptr;
     auto *host = KEEL::FRAME::GetManagerAs<KEEL::WEB::CAppWebServiceMgr>(data, L"AppWebServiceMgr");
     const std::string load = host ? host->GetLoadError() : std::string();
-    if (!load.empty()) std::cerr << "kestrova: " << load << "; every web-service call fails\n";
+    if (!load.empty())
+      std::cerr << "kestrova: " << KVUI::EscapeText(load, kShownChars) << "; every web-service call fails\n";
     if (!started && !GetStartFailure().empty())
       std::cerr << "kestrova: the start failed: " << KVUI::Utf8(KVUI::EscapeText(GetStartFailure(), kShownChars))
                 << "\n";

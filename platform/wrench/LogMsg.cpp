@@ -174,7 +174,8 @@ class LogFile {
     // Said once for a root: every later entry fails the same way.
     const std::string reason = std::error_code(errno, std::generic_category()).message();
     if (!reported_)
-      std::cerr << program_invocation_short_name << ": the log " << path << " cannot be opened: " << reason
+      std::cerr << program_invocation_short_name << ": the log "
+                << ConvertGBKToUtf8(CLogMsg::OneLine(UTF8ToUnicode(path))) << " cannot be opened: " << reason
                 << "; nothing is logged" << std::endl;
     reported_ = true;
     return false;
