@@ -104,6 +104,11 @@ TEST_F(InstallRootTest, AMissingInstallationStopsTheProgramAndCreatesNothing) {
   EXPECT_FALSE(fs::exists(dir / "absent"));
   EXPECT_TRUE(fs::is_empty(dir / "empty"));
 
+  // A root from the environment reaches the terminal escaped.
+  EXPECT_EQ(Run(KV_PROGRAM, (dir / "red\x1b[31m").string()), 1);
+  EXPECT_EQ(err.find('\x1b'), std::string::npos) << err;
+  EXPECT_NE(err.find("red\\x1b[31m (KV_INSTALL_ROOT): no such directory"), std::string::npos) << err;
+
   // Without KV_INSTALL_ROOT the root is the program's own directory.
   fs::create_directories(dir / "bin");
   fs::copy_file(KV_PROGRAM, dir / "bin/kestrova");
