@@ -115,6 +115,8 @@ TEST(WebHost, RedirectsAreFollowedOnlyToTheSameServer) {
     if (*c.target) EXPECT_TRUE(ParseHttpUrl(c.target, url) && url.Text() == c.target);
   }
   EXPECT_EQ(RedirectTarget(L"srv", "http://srv:80/x"), "http://srv:80/x");
+  EXPECT_EQ(RedirectTarget(L"build_srv-01.site.example:8080", "/x"), "http://build_srv-01.site.example:8080/x");
+  EXPECT_EQ(RedirectTarget(L"10.20.30.40:8080", "/x"), "http://10.20.30.40:8080/x");
   EXPECT_EQ(RedirectTarget(L"SRV", "http://srv/x"), "http://srv:80/x");
   EXPECT_EQ(RedirectTarget(L"[::1]:8080", "http://[::1]:8080/x"), "http://[::1]:8080/x");
   EXPECT_EQ(RedirectTarget(L"[::1]:8080", "http://[::2]:8080/x"), "");

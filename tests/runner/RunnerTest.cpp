@@ -420,7 +420,8 @@ TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
       L"http://127.0.0.1:34999",
       L"host\r\nX-Other: y:34999",
       L"-host:34999",
-      L"host_name:34999",
+      L"host.:34999",
+      L"a..b:34999",
       L"主机:34999",
   };
   for (const std::wstring addr : kBad) {

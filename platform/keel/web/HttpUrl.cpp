@@ -75,11 +75,12 @@ bool Port(const UriUriA &uri, int &port) {
   return text.empty() || PortNumber(text, port);
 }
 
-// Letters, digits and inner hyphens, 1 to 63 of them.
+// Letters, digits, inner hyphens and underscores (intranet names carry
+// them; the resolver takes them), 1 to 63 of them.
 bool IsLabel(const std::string &label) {
   if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-') return false;
   for (char c : label)
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') return false;
   return true;
 }
 
