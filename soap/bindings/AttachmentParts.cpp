@@ -19,9 +19,10 @@ void AttachmentParts::StartMime(const char *mimeBoundary) {
   delimiter_ = std::string("--") + mimeBoundary;
 }
 
-void AttachmentParts::StartDime(size_t dimeData) {
+void AttachmentParts::StartDime(size_t dimeData, uint64_t maxData) {
   *this = AttachmentParts();
   kind_ = Kind::kDime;
+  maxData_ = maxData;
   parts_ = 1;
   skip_ = Padded(dimeData);
 }
@@ -29,7 +30,7 @@ void AttachmentParts::StartDime(size_t dimeData) {
 bool AttachmentParts::Count(const char *data, size_t size) {
   if (kind_ == Kind::kMime) CountMime(data, size);
   if (kind_ == Kind::kDime) CountDime(data, size);
-  return parts_ <= kMaxParts;
+  return parts_ <= kMaxParts && !valueTooLong_;
 }
 
 void AttachmentParts::CountMime(const char *data, size_t size) {
@@ -75,6 +76,10 @@ void AttachmentParts::CountDime(const char *data, size_t size) {
     const auto field = [&](int at) { return static_cast<uint64_t>((head_[at] << 8) | head_[at + 1]); };
     const uint64_t dataLength = (static_cast<uint64_t>(head_[8]) << 24) | (head_[9] << 16) | (head_[10] << 8) | head_[11];
     skip_ = Padded(field(2)) + Padded(field(4)) + Padded(field(6)) + Padded(dataLength);
+    if (maxData_ && dataLength > maxData_) {
+      valueTooLong_ = true;
+      return;
+    }
   }
 }
 

@@ -1,5 +1,7 @@
 // AttachmentParts: counts the parts of a MIME or DIME reply as the engine
-// reads its body, and refuses a reply with more than kMaxParts of them. The
+// reads its body, and refuses a reply with more than kMaxParts of them, or
+// with a DIME record that declares more data than one value may hold (the
+// runtime allocates a record's declared length before it reads the data). The
 // runtime reads the parts after the XML, past the text check, so they are
 // counted on the decoded bytes instead. (The runtime would look every part
 // up in its whole list of attachment references; AttachmentReferences binds
@@ -16,18 +18,22 @@ class AttachmentParts {
  public:
   static constexpr int kMaxParts = 10000;
 
-  /// Counts nothing until Start.
-  void Stop() { kind_ = Kind::kNone; }
+  /// Counts nothing, and has refused nothing, until Start.
+  void Stop() { *this = AttachmentParts(); }
   /// Starts counting on the body bytes the engine reads from now on: those
   /// after the first MIME boundary (`mimeBoundary`), or the data of the
   /// first DIME record (`dimeData` bytes) and the records after it.
+  /// A DIME record whose data is declared longer than `maxData` (0: no
+  /// bound) is refused before the runtime allocates room for it.
   void StartMime(const char *mimeBoundary);
-  void StartDime(size_t dimeData);
+  void StartDime(size_t dimeData, uint64_t maxData);
   /// Counts the parts that begin in the next `size` bytes of the body;
   /// false once there are more than kMaxParts.
   bool Count(const char *data, size_t size);
-  /// Why the reply was refused; null while it was not.
+  /// Why the reply was refused for its parts; null while it was not.
   const char *Refusal() const { return parts_ > kMaxParts ? "The reply holds more than 10000 attachment parts" : nullptr; }
+  /// Whether a DIME record was refused for the length of its data.
+  bool ValueTooLong() const { return valueTooLong_; }
 
  private:
   enum class Kind { kNone, kMime, kDime };
@@ -42,6 +48,8 @@ class AttachmentParts {
   unsigned char head_[12] = {};
   size_t headHave_ = 0;
   bool last_ = false;      // DIME: the record with the message-end flag was seen
+  uint64_t maxData_ = 0;
+  bool valueTooLong_ = false;
 };
 
 }  // namespace kv::wire

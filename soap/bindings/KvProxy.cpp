@@ -383,7 +383,8 @@ int KvProxyBase::StartTextFilter() {
   // the buffer, beyond buflen.
   size_t body = buflen - bufidx;
   if (mode & SOAP_ENC_DIME) {
-    parts_.StartDime(dime.size);
+    // One record's data is one value: its bound, else the reply's.
+    parts_.StartDime(dime.size, maxlength > 0 ? static_cast<uint64_t>(maxlength) : recv_maxlength);
     if (dime.buflen > buflen) body = dime.buflen - bufidx;
   } else if (mode & SOAP_ENC_MIME) {
     parts_.StartMime(mime.boundary);
@@ -456,10 +457,10 @@ int KvProxyBase::Abandon() {
 // The runtime ends a reply over recv_maxlength as if the input had ended,
 // and one over maxlength with SOAP_LENGTH; both say which limit it was.
 bool KvProxyBase::OverLimit() {
-  if (recv_maxlength && count > recv_maxlength) {
+  if ((recv_maxlength && count > recv_maxlength) || (parts_.ValueTooLong() && maxlength <= 0)) {
     std::snprintf(limitText_, sizeof limitText_, "The reply exceeds the limit of %llu bytes",
                   static_cast<unsigned long long>(recv_maxlength));
-  } else if ((error == SOAP_LENGTH && maxlength > 0) || frame_.ValueTooLong()) {
+  } else if ((error == SOAP_LENGTH && maxlength > 0) || frame_.ValueTooLong() || parts_.ValueTooLong()) {
     std::snprintf(limitText_, sizeof limitText_, "A value of the reply exceeds the limit of %ld bytes", maxlength);
   } else {
     return false;

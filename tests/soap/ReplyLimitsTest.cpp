@@ -3,8 +3,10 @@
 // limit; replies within the limits read as before.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
+#include "AttachmentPackage.h"
 #include "KvProxy.h"
 #include "LoopbackServer.h"
 #include "Proxies.h"
@@ -28,6 +30,20 @@ std::string Rules(const std::string &name, int count = 1) {
 std::string Devices(const std::string &base64) {
   return LoopbackServer::Envelope("<DEVICE:listDeviceResponse" + kDeviceNs + "><return><picFile>" + base64 +
                                   "</picFile><deviceName>d</deviceName></return></DEVICE:listDeviceResponse>");
+}
+
+// A DIME reply whose picture record carries `bytes` and declares `declared`
+// bytes of data in its head.
+std::string DimePicture(const std::string &bytes, uint32_t declared) {
+  std::string reply = PackagedReply(Packaging::kDime,
+                                    "<DEVICE:listDeviceResponse" + kDeviceNs + "><return>" +
+                                        BlockElement(Packaging::kDime, "picFile", "p") +
+                                        "</return></DEVICE:listDeviceResponse>",
+                                    {{"p", bytes}});
+  // The last record: its 12-byte head, the id "p" and the type, each padded.
+  const size_t head = reply.size() - ((bytes.size() + 3) & ~size_t{3}) - 24 - 4 - 12;
+  for (int k = 0; k < 4; ++k) reply[head + 8 + k] = static_cast<char>(declared >> (24 - 8 * k));
+  return reply;
 }
 
 struct Case {
@@ -81,6 +97,10 @@ TEST(ReplyLimits, RepliesOverALimitFailWithinIt) {
       {"many short values over the reply limit", false, LoopbackServer::Http(200, manySmall), SOAP_LENGTH},
       {"the same, gzip", false,
        LoopbackServer::Http(200, LoopbackServer::Gzip(manySmall), "Content-Encoding: gzip\r\n"), SOAP_LENGTH},
+      {"DIME record near the limit", true, DimePicture(std::string(kMaxValue - 100, 'p'), kMaxValue - 100), SOAP_OK},
+      {"DIME record over the limit", true, DimePicture(std::string(kMaxValue + 1, 'p'), kMaxValue + 1), SOAP_LENGTH},
+      // Refused from its head, before room for 2 GiB is taken.
+      {"DIME record declaring 2 GiB", true, DimePicture("p", 0x80000000u), SOAP_LENGTH},
       {"gzip near the reply limit", false,
        LoopbackServer::Http(200, LoopbackServer::Gzip(Rules(std::string(1000, 'y'), 900)), "Content-Encoding: gzip\r\n"),
        SOAP_OK},
