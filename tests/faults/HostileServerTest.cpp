@@ -7,12 +7,12 @@
 #include <boost/make_shared.hpp>
 
 #include <chrono>
-#include <future>
-#include <memory>
+#include <cstdlib>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "BoundedCall.h"
 #include "KvWebServiceManager.h"
 #include "LogCapture.h"
 #include "LoopbackServer.h"
@@ -67,9 +67,7 @@ class Host {
   // One findHoleResults call on its own thread; a call that has not ended
   // within `bound` is reported as hanging.
   Outcome Find(std::chrono::seconds bound = std::chrono::seconds(60)) {
-    auto done = std::make_shared<std::promise<Outcome>>();
-    std::future<Outcome> outcome = done->get_future();
-    std::thread([this, done] {
+    std::optional<Outcome> outcome = CallWithin(bound, [this] {
       LogCapture log;
       StFindHoleResults find;
       find.queryParam = boost::make_shared<StAffiliateQueryParam>();
@@ -85,13 +83,13 @@ class Host {
       }
       for (const std::string &line : log.Lines())
         if (line.rfind("[4] FaultCode = ", 0) == 0) o.faultCodeLine = line;
-      done->set_value(o);
-    }).detach();
-    if (outcome.wait_for(bound) != std::future_status::ready) {
+      return o;
+    });
+    if (!outcome) {
       ADD_FAILURE() << "the call did not end";
       std::abort();  // the call still uses this host
     }
-    return outcome.get();
+    return *outcome;
   }
 
  private:

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <future>
-#include <memory>
+#include <optional>
 #include <string>
-#include <thread>
 
+#include "BoundedCall.h"
 #include "LoopbackServer.h"
 #include "Proxies.h"
 #include "ScriptedServer.h"
@@ -67,9 +66,7 @@ struct Outcome {
 // within `bound` is reported as hanging (the bound is far above every
 // time-out the cases set).
 Outcome CallBounded(const std::string &url, int recvTimeout, int transferTimeout, seconds bound = seconds(30)) {
-  auto done = std::make_shared<std::promise<Outcome>>();
-  std::future<Outcome> outcome = done->get_future();
-  std::thread([url, recvTimeout, transferTimeout, done] {
+  std::optional<Outcome> outcome = CallWithin(bound, [url, recvTimeout, transferTimeout] {
     VXClashRuleWebServiceSoapBindingProxy proxy(SOAP_ENC_MTOM);
     UseUtf8(proxy);
     proxy.recv_timeout = recvTimeout;
@@ -81,13 +78,13 @@ Outcome CallBounded(const std::string &url, int recvTimeout, int transferTimeout
     o.result = proxy.listClashRules(&request, &response);
     o.rules = response.return_.size();
     if (o.rules && response.return_[0]->ruleName) o.name = *response.return_[0]->ruleName;
-    done->set_value(o);
-  }).detach();
-  if (outcome.wait_for(bound) != std::future_status::ready) {
+    return o;
+  });
+  if (!outcome) {
     ADD_FAILURE() << "the call did not end";
     return Outcome{};
   }
-  return outcome.get();
+  return *outcome;
 }
 
 struct Case {
