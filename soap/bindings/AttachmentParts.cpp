@@ -19,11 +19,13 @@ void AttachmentParts::StartMime(const char *mimeBoundary) {
   delimiter_ = std::string("--") + mimeBoundary;
 }
 
-void AttachmentParts::StartDime(size_t dimeData, uint64_t maxData) {
+void AttachmentParts::StartDime(size_t dimeData, uint64_t maxData, bool chunked) {
   *this = AttachmentParts();
   kind_ = Kind::kDime;
   maxData_ = maxData;
   parts_ = 1;
+  chained_ = chunked;
+  envelope_ = true;
   skip_ = Padded(dimeData);
 }
 
@@ -54,7 +56,8 @@ void AttachmentParts::CountMime(const char *data, size_t size) {
 }
 
 // Each record: a 12-byte head with the lengths of its options, id, type and
-// data, each field padded to four bytes.
+// data, each field padded to four bytes. A record after one with the chunk
+// flag carries more data of the same value.
 void AttachmentParts::CountDime(const char *data, size_t size) {
   const auto *p = reinterpret_cast<const unsigned char *>(data);
   const auto *end = p + size;
@@ -71,12 +74,19 @@ void AttachmentParts::CountDime(const char *data, size_t size) {
     p += take;
     if (headHave_ < sizeof head_) return;
     headHave_ = 0;
-    ++parts_;
+    if (!chained_) {
+      ++parts_;
+      envelope_ = false;
+      value_ = 0;
+    }
     last_ = (head_[0] & 0x02) != 0;
+    chained_ = (head_[0] & 0x01) != 0;
     const auto field = [&](int at) { return static_cast<uint64_t>((head_[at] << 8) | head_[at + 1]); };
     const uint64_t dataLength = (static_cast<uint64_t>(head_[8]) << 24) | (head_[9] << 16) | (head_[10] << 8) | head_[11];
     skip_ = Padded(field(2)) + Padded(field(4)) + Padded(field(6)) + Padded(dataLength);
-    if (maxData_ && dataLength > maxData_) {
+    if (envelope_) continue;
+    value_ += dataLength;
+    if (maxData_ && value_ > maxData_) {
       valueTooLong_ = true;
       return;
     }

@@ -1,7 +1,9 @@
 // AttachmentParts: counts the parts of a MIME or DIME reply as the engine
 // reads its body, and refuses a reply with more than kMaxParts of them, or
 // with a DIME record that declares more data than one value may hold (the
-// runtime allocates a record's declared length before it reads the data). The
+// runtime allocates a record's declared length before it reads the data).
+// A DIME record sent in chunks is one part and one value: the runtime joins
+// its chunks, so their sum is held to the bound as each head arrives. The
 // runtime reads the parts after the XML, past the text check, so they are
 // counted on the decoded bytes instead. (The runtime would look every part
 // up in its whole list of attachment references; AttachmentReferences binds
@@ -23,10 +25,12 @@ class AttachmentParts {
   /// Starts counting on the body bytes the engine reads from now on: those
   /// after the first MIME boundary (`mimeBoundary`), or the data of the
   /// first DIME record (`dimeData` bytes) and the records after it.
-  /// A DIME record whose data is declared longer than `maxData` (0: no
-  /// bound) is refused before the runtime allocates room for it.
+  /// A DIME record whose data, its chunks' data summed, is declared longer
+  /// than `maxData` (0: no bound) is refused before the runtime allocates
+  /// room for it; `chunked` tells whether the first record (the envelope)
+  /// goes on in the records after it.
   void StartMime(const char *mimeBoundary);
-  void StartDime(size_t dimeData, uint64_t maxData);
+  void StartDime(size_t dimeData, uint64_t maxData, bool chunked);
   /// Counts the parts that begin in the next `size` bytes of the body;
   /// false once there are more than kMaxParts.
   bool Count(const char *data, size_t size);
@@ -48,6 +52,9 @@ class AttachmentParts {
   unsigned char head_[12] = {};
   size_t headHave_ = 0;
   bool last_ = false;      // DIME: the record with the message-end flag was seen
+  bool chained_ = false;   // DIME: the record before had the chunk flag; the next one goes on with its value
+  bool envelope_ = false;  // DIME: the chunks are the envelope's (XML, read as it streams)
+  uint64_t value_ = 0;     // DIME: the data of the current record's chunks so far
   uint64_t maxData_ = 0;
   bool valueTooLong_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "AttachmentPackage.h"
 #include "KvProxy.h"
@@ -44,6 +45,24 @@ std::string DimePicture(const std::string &bytes, uint32_t declared) {
   const size_t head = reply.size() - ((bytes.size() + 3) & ~size_t{3}) - 24 - 4 - 12;
   for (int k = 0; k < 4; ++k) reply[head + 8 + k] = static_cast<char>(declared >> (24 - 8 * k));
   return reply;
+}
+
+// A DIME reply whose picture record is sent as chunks of `chunks` bytes:
+// the first carries the id and type, the others neither ("unchanged"), each
+// but the last with the chunk flag.
+std::string DimeChunkedPicture(const std::vector<size_t> &chunks) {
+  const std::string body = "<DEVICE:listDeviceResponse" + kDeviceNs + "><return>" +
+                           BlockElement(Packaging::kDime, "picFile", "p") + "</return></DEVICE:listDeviceResponse>";
+  std::string message = package_detail::DimeRecord(0x04, "", "http://schemas.xmlsoap.org/soap/envelope/",
+                                                   LoopbackServer::Envelope(body));
+  for (size_t i = 0; i < chunks.size(); ++i) {
+    const bool last = i + 1 == chunks.size();
+    std::string record = package_detail::DimeRecord(last ? 0x02 : 0x01, i ? "" : "p",
+                                                    i ? "" : "application/octet-stream", std::string(chunks[i], 'c'));
+    if (i) record[1] = 0;
+    message += record;
+  }
+  return LoopbackServer::Http(200, message, "", "application/dime");
 }
 
 struct Case {
@@ -101,6 +120,15 @@ TEST(ReplyLimits, RepliesOverALimitFailWithinIt) {
       {"DIME record over the limit", true, DimePicture(std::string(kMaxValue + 1, 'p'), kMaxValue + 1), SOAP_LENGTH},
       // Refused from its head, before room for 2 GiB is taken.
       {"DIME record declaring 2 GiB", true, DimePicture("p", 0x80000000u), SOAP_LENGTH},
+      // A record in chunks is one value: the sum of its chunks is bound.
+      {"DIME chunks summing to the limit", true, DimeChunkedPicture({kMaxValue - 1000, 1000}), SOAP_OK},
+      {"DIME chunks one byte over the limit", true, DimeChunkedPicture({kMaxValue - 1000, 1001}), SOAP_LENGTH},
+      {"many small DIME chunks over the limit", true,
+       DimeChunkedPicture(std::vector<size_t>(kMaxValue / 900 + 1, 900)), SOAP_LENGTH},
+      {"many small DIME chunks within the limit", true,
+       DimeChunkedPicture(std::vector<size_t>(kMaxValue / 900, 900)), SOAP_OK},
+      // The runtime joins the chunks into one part, however many there are.
+      {"one DIME record in 12,000 chunks", true, DimeChunkedPicture(std::vector<size_t>(12000, 16)), SOAP_OK},
       {"gzip near the reply limit", false,
        LoopbackServer::Http(200, LoopbackServer::Gzip(Rules(std::string(1000, 'y'), 900)), "Content-Encoding: gzip\r\n"),
        SOAP_OK},
