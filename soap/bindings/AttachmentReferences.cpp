@@ -39,7 +39,8 @@ std::string Decoded(std::string_view s) {
 
 }  // namespace
 
-void AttachmentReferences::Take(struct soap *engine) {
+void AttachmentReferences::Take(struct soap *engine, const struct soap_multipart *part) {
+  if (engine->xlist && refs_.empty()) firstAfterRoot_ = part;
   for (struct soap_xlist *x = engine->xlist; x; x = x->next) refs_.push_back(x);
   engine->xlist = nullptr;
 }
@@ -68,12 +69,19 @@ int AttachmentReferences::Resolve(struct soap *engine) {
   if (refs_.empty()) return SOAP_OK;
   Index();
   loneBracketNamesEmpty_ = !soap_match_cid(engine, "cid:", "<");
-  for (const struct soap_multipart *list : {engine->dime.list, engine->mime.list})
-    for (const struct soap_multipart *part = list; part && bound_ < refs_.size(); part = part->next) Bind(engine, part);
+  // The runtime binds the parts after the root as it reads them, then
+  // passes over the whole MIME list once more.
+  const struct soap_multipart *const passes[] = {engine->dime.list, firstAfterRoot_, engine->mime.list};
+  for (const struct soap_multipart *from : passes)
+    BindFrom(engine, from);
   const bool unbound = bound_ < refs_.size();
   GiveBack(engine);
   if (!unbound) return SOAP_OK;
   return (engine->mode & SOAP_ENC_MTOM) ? SOAP_MIME_HREF : SOAP_DIME_HREF;
+}
+
+void AttachmentReferences::BindFrom(struct soap *engine, const struct soap_multipart *part) {
+  for (; part && bound_ < refs_.size(); part = part->next) Bind(engine, part);
 }
 
 // The references a part's id names: the id as it stands, or without its
@@ -126,6 +134,7 @@ void AttachmentReferences::GiveBack(struct soap *engine) {
   }
   *tail = rest;
   refs_.clear();
+  firstAfterRoot_ = nullptr;
   bound_ = 0;
   keys_.clear();
   decoded_.clear();

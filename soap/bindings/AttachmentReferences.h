@@ -4,9 +4,11 @@
 // every part it reads, comparing (and URL-decoding) each id, so n parts
 // referenced once each cost it n*n/2 comparisons. Here the list is taken
 // from the engine before the first part after the root is read; at the end
-// of the reply each reference is bound to the first part that names it, the
-// part the runtime would have bound (its soap_match_cid decides), and those
-// no part names go back to the engine's list.
+// of the reply each reference is bound to the part the runtime would have
+// bound (its soap_match_cid decides): the first DIME record that names it,
+// else the first MIME part after the root, else the first MIME part of the
+// whole package (parts before the root and the root itself included, as in
+// the runtime's last pass). Those no part names go back to the engine's list.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +23,13 @@ namespace kv::wire {
 
 class AttachmentReferences {
  public:
-  /// Takes the engine's pending references (its xlist), leaving its list empty.
-  void Take(struct soap *engine);
-  /// Binds each taken reference to the first part of the engine's DIME list,
-  /// then MIME list, that names it, and gives the others back. Returns the
+  /// Takes the engine's pending references (its xlist), leaving its list
+  /// empty; `part` is the MIME part about to be read (null for a DIME
+  /// record). The references exist once the envelope is read, so the part
+  /// at which they are first taken is the first after the root.
+  void Take(struct soap *engine, const struct soap_multipart *part);
+  /// Binds each taken reference to the part the runtime would give it (see
+  /// above), and gives the others back. Returns the
   /// runtime's error for a reference no part names (SOAP_MIME_HREF under
   /// MTOM, else SOAP_DIME_HREF), or SOAP_OK.
   int Resolve(struct soap *engine);
@@ -51,10 +56,12 @@ class AttachmentReferences {
 
   static Key MakeKey(Kind kind, std::string_view text, uint32_t ref);
   void Index();
+  void BindFrom(struct soap *engine, const struct soap_multipart *part);
   void Bind(struct soap *engine, const struct soap_multipart *part);
   void Visit(struct soap *engine, const struct soap_multipart *part, Kind kind, std::string_view text);
 
   std::vector<struct soap_xlist *> refs_;  // null once bound and freed
+  const struct soap_multipart *firstAfterRoot_ = nullptr;
   size_t bound_ = 0;
   bool loneBracketNamesEmpty_ = false;    // whether the runtime matches the id "<" with an empty decoded text
   std::deque<std::string> decoded_;        // decoded ids that differ from the text

@@ -384,7 +384,8 @@ int KvProxyBase::StartTextFilter() {
   size_t body = buflen - bufidx;
   if (mode & SOAP_ENC_DIME) {
     // One record's data is one value: its bound, else the reply's.
-    parts_.StartDime(dime.size, maxlength > 0 ? static_cast<uint64_t>(maxlength) : recv_maxlength);
+    parts_.StartDime(dime.size, maxlength > 0 ? static_cast<uint64_t>(maxlength) : recv_maxlength,
+                     (dime.flags & SOAP_DIME_CF) != 0);
     if (dime.buflen > buflen) body = dime.buflen - bufidx;
   } else if (mode & SOAP_ENC_MIME) {
     parts_.StartMime(mime.boundary);
@@ -405,12 +406,12 @@ int KvProxyBase::CountParts(struct soap *engine, const char *buf, size_t len) {
 
 void *KvProxyBase::TakeMimeReferences(struct soap *engine, void *, const char *, const char *, const char *,
                                       enum soap_mime_encoding) {
-  static_cast<KvProxyBase *>(engine)->references_.Take(engine);
+  static_cast<KvProxyBase *>(engine)->references_.Take(engine, engine->mime.last);
   return nullptr;
 }
 
 void *KvProxyBase::TakeDimeReferences(struct soap *engine, const char *, const char *, const char *) {
-  static_cast<KvProxyBase *>(engine)->references_.Take(engine);
+  static_cast<KvProxyBase *>(engine)->references_.Take(engine, nullptr);
   return nullptr;
 }
 

@@ -82,7 +82,7 @@ TEST(AttachmentReferences, EachReferenceGetsThePartTheRuntimeWouldGiveIt) {
           if (!soap_match_cid(&engine, targets[r].id, parts[i].id)) expected[r] = static_cast<int>(i);
 
       AttachmentReferences references;
-      references.Take(&engine);
+      references.Take(&engine, nullptr);
       EXPECT_EQ(engine.xlist, nullptr);
       const int rc = references.Resolve(&engine);
       size_t unbound = 0;
@@ -155,6 +155,7 @@ TEST(AttachmentReferences, RepliesReadAsTheRuntimeAloneReadsThem) {
     const char *name;
     std::vector<std::string> references;  // one device each
     std::vector<std::string> partIds;
+    size_t beforeRoot = 0;  // MIME: parts placed before the root part
   };
   const Case kCases[] = {
       {"each part once, in order", {"p0", "p1", "p2"}, {"p0", "p1", "p2"}},
@@ -166,6 +167,8 @@ TEST(AttachmentReferences, RepliesReadAsTheRuntimeAloneReadsThem) {
       {"an id written URL-encoded", {"p%400", "p1"}, {"p@0", "p1"}},
       {"a reference to the root part", {"root", "p0"}, {"p0"}},
       {"no parts", {"p0"}, {}},
+      {"one id before and after the root", {"p0", "p1"}, {"p0", "p1", "p0"}, 2},
+      {"a part before the root only", {"p0", "p1"}, {"p0", "p1"}, 1},
   };
   for (Packaging packaging : {Packaging::kMtom, Packaging::kMime, Packaging::kDime}) {
     for (const Case &c : kCases) {
@@ -175,7 +178,7 @@ TEST(AttachmentReferences, RepliesReadAsTheRuntimeAloneReadsThem) {
       const std::string reply = PackagedReply(
           packaging, PicturesBody(c.references.size(),
                                   [&](size_t i) { return BlockElement(packaging, "picFile", c.references[i]); }),
-          parts);
+          parts, c.beforeRoot);
       std::vector<std::string> ours, runtime;
       const int rc = ReadPictures(reply, false, [&](const PictureResponse &r) { ours = Pictures(r); });
       const int runtimeRc = ReadPictures(reply, true, [&](const PictureResponse &r) { runtime = Pictures(r); });

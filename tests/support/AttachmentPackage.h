@@ -46,8 +46,11 @@ inline std::string DimeRecord(unsigned char flags, const std::string &id, const 
 }  // namespace package_detail
 
 /// An HTTP 200 reply: a SOAP envelope around `body` (the prefix xop is
-/// declared on it) followed by `parts`, packaged as `packaging`.
-inline std::string PackagedReply(Packaging packaging, const std::string &body, const std::vector<Attachment> &parts) {
+/// declared on it) followed by `parts`, packaged as `packaging`. A MIME
+/// package may put its first `beforeRoot` parts before the root part (its
+/// start names the root); a DIME message always begins with the envelope.
+inline std::string PackagedReply(Packaging packaging, const std::string &body, const std::vector<Attachment> &parts,
+                                 size_t beforeRoot = 0) {
   const std::string envelope =
       "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
       "xmlns:xop=\"http://www.w3.org/2004/08/xop/include\"><SOAP-ENV:Body>" +
@@ -62,11 +65,17 @@ inline std::string PackagedReply(Packaging packaging, const std::string &body, c
     return LoopbackServer::Http(200, message, "", "application/dime");
   }
   const bool mtom = packaging == Packaging::kMtom;
-  std::string message = std::string("--B\r\nContent-Type: ") +
-                        (mtom ? "application/xop+xml; charset=UTF-8; type=\"text/xml\"" : "text/xml; charset=UTF-8") +
-                        "\r\nContent-ID: <root>\r\n\r\n" + envelope;
-  for (const Attachment &part : parts) message += "\r\n--B\r\nContent-ID: <" + part.id + ">\r\n\r\n" + part.bytes;
-  message += "\r\n--B--\r\n";
+  const std::string root =
+      std::string("--B\r\nContent-Type: ") +
+      (mtom ? "application/xop+xml; charset=UTF-8; type=\"text/xml\"" : "text/xml; charset=UTF-8") +
+      "\r\nContent-ID: <root>\r\n\r\n" + envelope + "\r\n";
+  std::string message;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i == beforeRoot) message += root;
+    message += "--B\r\nContent-ID: <" + parts[i].id + ">\r\n\r\n" + parts[i].bytes + "\r\n";
+  }
+  if (beforeRoot >= parts.size()) message += root;
+  message += "--B--\r\n";
   return LoopbackServer::Http(200, message, "",
                               mtom ? "multipart/related; boundary=\"B\"; type=\"application/xop+xml\"; "
                                      "start=\"<root>\"; start-info=\"text/xml\""
