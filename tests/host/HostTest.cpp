@@ -126,6 +126,32 @@ TEST(WebHost, RedirectsAreFollowedOnlyToTheSameServer) {
             "http://srv:8080/" + std::string(900, 'a'));
 }
 
+// A service path goes out percent-encoded where it is not plain path text;
+// an escape it already holds is sent as it stands.
+TEST(WebHost, ServicePathsAreEncodedOnce) {
+  struct Case {
+    const wchar_t *path;
+    const char *target;
+  } cases[] = {
+      {L"RUVU/webservice/clash/VXClashRuleWebService", "/RUVU/webservice/clash/VXClashRuleWebService"},
+      {L"RUVU/a b", "/RUVU/a%20b"},
+      {L"RUVU/a%20b", "/RUVU/a%20b"},
+      {L"RUVU/a%2fb%C3%A9", "/RUVU/a%2fb%C3%A9"},
+      {L"RUVU/100%", "/RUVU/100%25"},
+      {L"RUVU/%2", "/RUVU/%252"},
+      {L"RUVU/%zz", "/RUVU/%25zz"},
+      {L"RUVU/%%41", "/RUVU/%25%41"},
+      {L"RUVU/x@y?z#w", "/RUVU/x%40y%3Fz%23w"},
+      {L"RUVU/规则", "/RUVU/%E8%A7%84%E5%88%99"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.target);
+    HttpUrl url;
+    ASSERT_TRUE(ServEndpoint(L"srv:8080", c.path, url));
+    EXPECT_EQ(url.target, c.target);
+  }
+}
+
 TEST(WebHost, SessionIdsInUrlsAreMasked) {
   struct Case {
     const wchar_t *text;

@@ -420,7 +420,9 @@ TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
       L"http://127.0.0.1:34999",
       L"host\r\nX-Other: y:34999",
       L"-host:34999",
-      L"host.:34999",
+      L".:34999",
+      L"host..:34999",
+      L"127.1.:34999",
       L"a..b:34999",
       L"主机:34999",
   };
@@ -452,6 +454,7 @@ TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
       {name + L":65535", 65535},
       {L"LOOPBACK.KV-TEST:01", 1},
       {L"[::1]:8080", 8080},
+      {name + L".:2", 2},  // the absolute form
   };
   for (const Good &c : kGood) {
     SCOPED_TRACE(WRENCH::UnicodeToAnsi(c.addr));
@@ -467,6 +470,56 @@ TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
     probe.RunServ();
     EXPECT_EQ(netcalls::Attempts(c.port) - attempts, 1);
     EXPECT_NE(ErrorOf(probe).faultMessage, L"Invalid endpoint");
+  }
+}
+
+// A URL handed back for a redirect passes the same host and port rules:
+// anything else is refused before a name is resolved or a socket opened.
+TEST_F(RunnerTest, OnlyAValidRedirectUrlIsSentTo) {
+  const std::string port = std::to_string(server.Port());
+  const std::string kBad[] = {
+      "http://127.1:" + port + "/x",
+      "http://2130706433:" + port + "/x",
+      "http://0x7f000001:" + port + "/x",
+      "http://0177.0.0.1:" + port + "/x",
+      "http://%6c%6f%6f%70back.kv-test:" + port + "/x",
+      "http://[v7.x]:" + port + "/x",
+      "http://-host:" + port + "/x",
+      "http://a..b:" + port + "/x",
+      "http://127.0.0.1:0/x",
+      "http://127.0.0.1:" + port + "0000/x",
+      "http://user@127.0.0.1:" + port + "/x",
+      "https://127.0.0.1:" + port + "/x",
+      "127.0.0.1:" + port,
+  };
+  for (const std::string &url : kBad) {
+    SCOPED_TRACE(url);
+    runner.SetRedirectUrl(url);
+    const int resolutions = netcalls::AllResolutions();
+    const int attempts = netcalls::AllAttempts();
+    LogCapture log;
+    EXPECT_FALSE(runner.RunServ());
+    EXPECT_EQ(netcalls::AllResolutions(), resolutions);
+    EXPECT_EQ(netcalls::AllAttempts(), attempts);
+    WebServError e = ErrorOf(runner);
+    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
+    EXPECT_TRUE(e.isClientFault);
+    EXPECT_EQ(e.faultMessage, L"Invalid endpoint");
+  }
+  EXPECT_TRUE(server.Requests().empty());
+
+  const std::string kGood[] = {
+      "http://127.0.0.1:" + port + "/x",
+      std::string("http://") + netcalls::kLoopbackName + ":" + port + "/x",
+      std::string("http://") + netcalls::kLoopbackName + ".:" + port + "/x",
+  };
+  for (const std::string &url : kGood) {
+    SCOPED_TRACE(url);
+    runner.SetRedirectUrl(url);
+    server.ReplySoap(kRulesReply);
+    const int attempts = netcalls::Attempts(server.Port());
+    EXPECT_TRUE(runner.RunServ());
+    EXPECT_EQ(netcalls::Attempts(server.Port()) - attempts, 1);
   }
 }
 

@@ -97,7 +97,10 @@ extern "C" int getaddrinfo(const char *node, const char *service, const addrinfo
     if (node) ++c.resolutions[node];
   }
   if (node && std::strcmp(node, kUnresolvable) == 0) return EAI_NONAME;
-  if (node && std::strcmp(node, kLoopbackName) == 0) {
+  // The name, or its absolute form with a trailing dot.
+  const size_t loopback = sizeof kLoopbackName - 1;
+  if (node && std::strncmp(node, kLoopbackName, loopback) == 0 &&
+      (node[loopback] == '\0' || std::strcmp(node + loopback, ".") == 0)) {
     addrinfo v4 = hints ? *hints : addrinfo{};
     v4.ai_family = AF_INET;
     return real("127.0.0.1", service, &v4, res);

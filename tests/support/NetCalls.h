@@ -9,7 +9,7 @@
 
 namespace kv::test::netcalls {
 
-/// A name that resolves to 127.0.0.1 alone.
+/// A name that resolves to 127.0.0.1 alone (also with a trailing dot).
 extern const char kLoopbackName[];
 /// A name whose resolution fails at once with EAI_NONAME, without a
 /// resolver being asked.

@@ -84,10 +84,12 @@ bool IsLabel(const std::string &label) {
   return true;
 }
 
-// A host name, or a dotted IPv4 address. A name whose last label is a
-// number ("127.1", "0x7f000001") is one the resolver reads as an address
-// of its own making: only the four-part form is taken.
-bool IsHost(const std::string &host) {
+// A host name, or a dotted IPv4 address, either in its absolute form (one
+// trailing dot) too. A name whose last label is a number ("127.1",
+// "0x7f000001") is one the resolver reads as an address of its own making:
+// only the four-part form is taken.
+bool IsHost(std::string host) {
+  if (host.size() > 1 && host.back() == '.') host.pop_back();
   if (host.empty() || host.size() > 253) return false;
   std::string label;
   size_t from = 0;
@@ -104,14 +106,26 @@ bool IsHost(const std::string &host) {
   return !number || inet_pton(AF_INET, host.c_str(), &v4) == 1;
 }
 
-// Every byte but plain path text percent-encoded; "@" too, which the
-// engine would take for the end of user info.
+// The host of a server address or URL as the engine is given it: a host
+// name, an IPv4 address, or an IPv6 address in brackets.
+bool IsServerHost(const std::string &host) {
+  if (host.empty() || host[0] != '[') return IsHost(host);
+  in6_addr v6;
+  return host.back() == ']' && inet_pton(AF_INET6, host.substr(1, host.size() - 2).c_str(), &v6) == 1;
+}
+
+bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+
+// Every byte but plain path text and "%" escapes percent-encoded; "@"
+// too, which the engine would take for the end of user info.
 std::string EncodePath(const std::string &path) {
   static const char kHex[] = "0123456789ABCDEF";
   std::string out;
-  for (char c : path) {
+  for (size_t i = 0; i < path.size(); ++i) {
+    const char c = path[i];
     const unsigned char u = static_cast<unsigned char>(c);
-    if (std::isalnum(u) || std::strchr("-._~!$&'()*+,;=:/", c) != nullptr) {
+    const bool escape = c == '%' && i + 2 < path.size() && IsHexDigit(path[i + 1]) && IsHexDigit(path[i + 2]);
+    if (escape || std::isalnum(u) || std::strchr("-._~!$&'()*+,;=:/", c) != nullptr) {
       out += c;
     } else {
       out += '%';
@@ -126,9 +140,10 @@ bool FromAbsolute(const UriUriA &uri, HttpUrl &url) {
   if (!boost::iequals(Range(uri.scheme), "http")) return false;
   if (uri.userInfo.first || !uri.hostText.first || uri.hostText.first == uri.hostText.afterLast) return false;
   HttpUrl parsed;
+  if (uri.hostData.ipFuture.first) return false;
   parsed.host = boost::to_lower_copy(Range(uri.hostText));
-  if (uri.hostData.ip6 || uri.hostData.ipFuture.first) parsed.host = "[" + parsed.host + "]";
-  if (!Port(uri, parsed.port)) return false;
+  if (uri.hostData.ip6) parsed.host = "[" + parsed.host + "]";
+  if (!IsServerHost(parsed.host) || !Port(uri, parsed.port)) return false;
   parsed.target = Target(uri);
   if (parsed.Text().size() > kEngineUrlMax) return false;
   url = parsed;
@@ -155,20 +170,15 @@ bool ParseServAddr(const std::wstring &servAddr, HttpUrl &url) {
     text += static_cast<char>(c);
   }
   HttpUrl parsed;
-  size_t colon;
+  size_t colon = text.find(':');
   if (text[0] == '[') {
     const size_t close = text.find(']');
     if (close == std::string::npos) return false;
-    in6_addr v6;
-    if (inet_pton(AF_INET6, text.substr(1, close - 1).c_str(), &v6) != 1) return false;
-    parsed.host = boost::to_lower_copy(text.substr(0, close + 1));
     colon = close + 1;
-    if (colon < text.size() && text[colon] != ':') return false;
-  } else {
-    colon = text.find(':');
-    parsed.host = boost::to_lower_copy(text.substr(0, colon));
-    if (!IsHost(parsed.host)) return false;
   }
+  parsed.host = boost::to_lower_copy(text.substr(0, colon));
+  if (!IsServerHost(parsed.host)) return false;
+  if (colon < text.size() && text[colon] != ':') return false;
   if (colon < text.size() && !PortNumber(text.substr(colon + 1), parsed.port)) return false;
   parsed.target = "/";
   url = parsed;

@@ -23,18 +23,21 @@ struct HttpUrl {
   std::string Text() const;
 };
 
-/// Parses an absolute "http://" URL without user info. False for anything
-/// else, including text the engine could not hold whole.
+/// Parses an absolute "http://" URL without user info whose host and port
+/// pass the rules of a server address (below). False for anything else,
+/// including text the engine could not hold whole.
 bool ParseHttpUrl(const std::string &text, HttpUrl &url);
 
-/// Parses a server address: a host name, an IPv4 address or a bracketed
-/// IPv6 address, then an optional ":port" of 1 to 5 digits, 1..65535.
+/// Parses a server address: a host name (its absolute form with a trailing
+/// dot too), an IPv4 address or a bracketed IPv6 address, then an optional
+/// ":port" of 1 to 5 digits, 1..65535.
 /// False for anything else (path, query, user info, blanks, signs, a
 /// number the resolver would read as an address otherwise).
 bool ParseServAddr(const std::wstring &servAddr, HttpUrl &url);
 
 /// The URL of the service at `servPath` on the server `servAddr`, the path
-/// percent-encoded where it is not plain path text; false when the address
+/// percent-encoded where it is neither plain path text nor a "%XX" escape
+/// (which is sent as it stands); false when the address
 /// is not valid or the URL is longer than the engine keeps.
 bool ServEndpoint(const std::wstring &servAddr, const std::wstring &servPath, HttpUrl &url);
 
