@@ -25,6 +25,7 @@ namespace {
 
 using kv::test::Attachment;
 using kv::test::BlockElement;
+using kv::test::DimeChunkedReply;
 using kv::test::LoopbackServer;
 using kv::test::PackagedReply;
 using kv::test::Packaging;
@@ -235,6 +236,15 @@ const Case kCases[] = {
      [] { return DevicePackage(Packaging::kDime, 10000, 9999, Names::kLast); }, Operation::kListDevice},
     {"DIME, 10,000 references to missing records, 9,999 records",
      [] { return DevicePackage(Packaging::kDime, 10000, 9999, Names::kMissing); }, Operation::kListDevice},
+    // The runtime joins a record's chunks into one part, a block each.
+    {"DIME, one record in chunks of 4 bytes filling 2 MB",
+     [] {
+       return DimeChunkedReply("<ns:listDeviceResponse xmlns:ns=\"" + std::string(kv::wire::kPathwalkAreaUri) +
+                                   "\"><return>" + BlockElement(Packaging::kDime, "picFile", "0") +
+                                   "</return></ns:listDeviceResponse>",
+                               "0", std::vector<size_t>(kRoom / 16, 4));
+     },
+     Operation::kListDevice},
     // Not hostile: the largest picture package the parts bound admits, and
     // the same pictures as inline base64.
     {"getListDevicePicFile, 9,999 pictures in MTOM parts", PicturesInParts, Operation::kPictures},

@@ -47,22 +47,11 @@ std::string DimePicture(const std::string &bytes, uint32_t declared) {
   return reply;
 }
 
-// A DIME reply whose picture record is sent as chunks of `chunks` bytes:
-// the first carries the id and type, the others neither ("unchanged"), each
-// but the last with the chunk flag.
+// A DIME reply whose picture record is sent in chunks of `chunks` bytes.
 std::string DimeChunkedPicture(const std::vector<size_t> &chunks) {
-  const std::string body = "<DEVICE:listDeviceResponse" + kDeviceNs + "><return>" +
-                           BlockElement(Packaging::kDime, "picFile", "p") + "</return></DEVICE:listDeviceResponse>";
-  std::string message = package_detail::DimeRecord(0x04, "", "http://schemas.xmlsoap.org/soap/envelope/",
-                                                   LoopbackServer::Envelope(body));
-  for (size_t i = 0; i < chunks.size(); ++i) {
-    const bool last = i + 1 == chunks.size();
-    std::string record = package_detail::DimeRecord(last ? 0x02 : 0x01, i ? "" : "p",
-                                                    i ? "" : "application/octet-stream", std::string(chunks[i], 'c'));
-    if (i) record[1] = 0;
-    message += record;
-  }
-  return LoopbackServer::Http(200, message, "", "application/dime");
+  return DimeChunkedReply("<DEVICE:listDeviceResponse" + kDeviceNs + "><return>" +
+                              BlockElement(Packaging::kDime, "picFile", "p") + "</return></DEVICE:listDeviceResponse>",
+                          "p", chunks);
 }
 
 struct Case {

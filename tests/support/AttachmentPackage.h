@@ -43,6 +43,12 @@ inline std::string DimeRecord(unsigned char flags, const std::string &id, const 
   return head + padded(id) + padded(type) + padded(data);
 }
 
+inline std::string Envelope(const std::string &body) {
+  return "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+         "xmlns:xop=\"http://www.w3.org/2004/08/xop/include\"><SOAP-ENV:Body>" +
+         body + "</SOAP-ENV:Body></SOAP-ENV:Envelope>";
+}
+
 }  // namespace package_detail
 
 /// An HTTP 200 reply: a SOAP envelope around `body` (the prefix xop is
@@ -51,10 +57,7 @@ inline std::string DimeRecord(unsigned char flags, const std::string &id, const 
 /// start names the root); a DIME message always begins with the envelope.
 inline std::string PackagedReply(Packaging packaging, const std::string &body, const std::vector<Attachment> &parts,
                                  size_t beforeRoot = 0) {
-  const std::string envelope =
-      "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-      "xmlns:xop=\"http://www.w3.org/2004/08/xop/include\"><SOAP-ENV:Body>" +
-      body + "</SOAP-ENV:Body></SOAP-ENV:Envelope>";
+  const std::string envelope = package_detail::Envelope(body);
   if (packaging == Packaging::kDime) {
     const unsigned char kBegin = 0x04, kEnd = 0x02;
     std::string message = package_detail::DimeRecord(parts.empty() ? kBegin | kEnd : kBegin, "",
@@ -80,6 +83,21 @@ inline std::string PackagedReply(Packaging packaging, const std::string &body, c
                               mtom ? "multipart/related; boundary=\"B\"; type=\"application/xop+xml\"; "
                                      "start=\"<root>\"; start-info=\"text/xml\""
                                    : "multipart/related; boundary=\"B\"; type=\"text/xml\"; start=\"<root>\"");
+}
+
+/// A DIME reply: the envelope around `body`, then the attachment `id` sent
+/// in records of `chunks` bytes each, every one but the last with the chunk
+/// flag; the records after the first carry no id or type ("unchanged").
+inline std::string DimeChunkedReply(const std::string &body, const std::string &id, const std::vector<size_t> &chunks) {
+  std::string message = package_detail::DimeRecord(0x04, "", "http://schemas.xmlsoap.org/soap/envelope/",
+                                                   package_detail::Envelope(body));
+  for (size_t i = 0; i < chunks.size(); ++i) {
+    std::string record = package_detail::DimeRecord(i + 1 == chunks.size() ? 0x02 : 0x01, i ? "" : id,
+                                                    i ? "" : "application/octet-stream", std::string(chunks[i], 'c'));
+    if (i) record[1] = 0;
+    message += record;
+  }
+  return LoopbackServer::Http(200, message, "", "application/dime");
 }
 
 /// The picture of device i: a few bytes of binary data and the number.
