@@ -74,6 +74,23 @@ class RunnerTest : public ::testing::Test {
     runner.SetServPath(L"RUVU/webservice/clash/VXClashRuleWebService");
   }
 
+  // A run refused with the record and log block of an unusable endpoint,
+  // before a name is resolved or a socket opened.
+  void ExpectRefusedBeforeAnyCall() {
+    const int resolutions = netcalls::AllResolutions();
+    const int attempts = netcalls::AllAttempts();
+    LogCapture log;
+    EXPECT_FALSE(runner.RunServ());
+    EXPECT_EQ(netcalls::AllResolutions(), resolutions);
+    EXPECT_EQ(netcalls::AllAttempts(), attempts);
+    WebServError e = ErrorOf(runner);
+    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
+    EXPECT_TRUE(e.isClientFault);
+    EXPECT_EQ(e.faultMessage, L"Invalid endpoint");
+    ASSERT_EQ(log.Lines().size(), 7u);
+    EXPECT_EQ(log.Lines()[3], "[4] Code = 28");
+  }
+
   LoopbackServer server;
   RecordingSession session;
   ProbeRunner runner;
@@ -430,18 +447,7 @@ TEST_F(RunnerTest, OnlyAValidServerAddressIsSentTo) {
     SCOPED_TRACE(WRENCH::UnicodeToAnsi(addr));
     runner.SetServAddr(addr);
     session.defaultAddr = L"";
-    const int resolutions = netcalls::AllResolutions();
-    const int attempts = netcalls::AllAttempts();
-    LogCapture log;
-    EXPECT_FALSE(runner.RunServ());
-    EXPECT_EQ(netcalls::AllResolutions(), resolutions);
-    EXPECT_EQ(netcalls::AllAttempts(), attempts);
-    WebServError e = ErrorOf(runner);
-    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
-    EXPECT_TRUE(e.isClientFault);
-    EXPECT_EQ(e.faultMessage, L"Invalid endpoint");
-    ASSERT_EQ(log.Lines().size(), 7u);
-    EXPECT_EQ(log.Lines()[3], "[4] Code = 28");
+    ExpectRefusedBeforeAnyCall();
   }
   EXPECT_TRUE(server.Requests().empty());
 
@@ -495,16 +501,7 @@ TEST_F(RunnerTest, OnlyAValidRedirectUrlIsSentTo) {
   for (const std::string &url : kBad) {
     SCOPED_TRACE(url);
     runner.SetRedirectUrl(url);
-    const int resolutions = netcalls::AllResolutions();
-    const int attempts = netcalls::AllAttempts();
-    LogCapture log;
-    EXPECT_FALSE(runner.RunServ());
-    EXPECT_EQ(netcalls::AllResolutions(), resolutions);
-    EXPECT_EQ(netcalls::AllAttempts(), attempts);
-    WebServError e = ErrorOf(runner);
-    EXPECT_EQ(e.code, SOAP_TCP_ERROR);
-    EXPECT_TRUE(e.isClientFault);
-    EXPECT_EQ(e.faultMessage, L"Invalid endpoint");
+    ExpectRefusedBeforeAnyCall();
   }
   EXPECT_TRUE(server.Requests().empty());
 
