@@ -50,44 +50,93 @@ CEventScript::CEventScript(CTranscript &transcript, std::ostream &errors) : out_
 }
 
 bool CEventScript::Load(std::istream &in, const std::string &name) {
-  name_ = name;
-  lines_.clear();
-  next_ = 0;
-  bool good = true;
-  int number = 0;
-  for (std::string text; std::getline(in, text);) {
-    ++number;
-    if (number == 1 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    Line line{number, ScriptEvent()};
-    std::string error;
-    if (!ParseEvent(text, line.event, error)) {
-      errors_ << name_ << ":" << number << ": " << error << "\n";
-      good = false;
-    } else if (line.event.kind != EventKind::None) {
-      lines_.push_back(std::move(line));
-    }
-  }
+  std::string text;
+  for (std::string line; std::getline(in, line);) text += line + "\n";
   if (in.bad()) {
-    errors_ << name_ << ": cannot be read\n";
-    good = false;
+    errors_ << name << ": cannot be read\n";
+    return false;
+  }
+  return Load(std::move(text), name);
+}
+
+bool CEventScript::Load(std::string text, const std::string &name) {
+  name_ = name;
+  text_ = std::move(text);
+  next_ = Cursor();
+  bool good = true;
+  Cursor cursor;
+  ScriptEvent event;
+  for (std::string line; NextLine(cursor, line);) {
+    std::string error;
+    if (!ParseEvent(line, event, error)) {
+      Error(cursor.number, error);
+      good = false;
+    }
   }
   return good;
 }
 
+bool CEventScript::NextLine(Cursor &cursor, std::string &text) const {
+  if (cursor.at >= text_.size()) return false;
+  size_t end = text_.find('\n', cursor.at);
+  if (end == std::string::npos) end = text_.size();
+  text.assign(text_, cursor.at, end - cursor.at);
+  cursor.at = end + 1;
+  if (++cursor.number == 1 && text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  return true;
+}
+
+bool CEventScript::Peek(Line &line, Cursor &after) const {
+  after = next_;
+  std::string text, error;
+  while (NextLine(after, text)) {
+    // Every line was checked when the script was loaded.
+    if (!ParseEvent(text, line.event, error) || line.event.kind == EventKind::None) continue;
+    line.number = after.number;
+    return true;
+  }
+  return false;
+}
+
+void CEventScript::Error(std::uint32_t number, const std::string &what) {
+  errors_ << (name_ + ":" + std::to_string(number) + ": " + what + "\n");
+}
+
 void CEventScript::Prelude() {
-  while (next_ < lines_.size() && RunsBeforeStart(lines_[next_].event.kind)) Run(lines_[next_++]);
+  Line line;
+  Cursor after;
+  while (Peek(line, after) && RunsBeforeStart(line.event.kind)) {
+    next_ = after;
+    Run(line);
+  }
 }
 
 void CEventScript::Run(const Line &line) {
   out_.Line("> ", line.event.text);
   std::string error;
+  runningLine_ = line.number;
   if (!RunEvent(line.event, error)) {
     ++failures_;
     out_.Flush();
-    errors_ << name_ << ":" << line.number << ": " << error << "\n";
+    Error(line.number, error);
   }
   out_.Flush();
+}
+
+void CEventScript::Skip(const std::string &why) {
+  Line line;
+  for (Cursor after; Peek(line, after); next_ = after) {
+    out_.Line("> ", line.event.text);
+    ++failures_;
+    out_.Flush();
+    Error(line.number, why);
+  }
+}
+
+bool CEventScript::MainWindowOpen() const {
+  CMainFrame *frame = Frame();
+  return frame && frame->IsWindow();
 }
 
 void CEventScript::Start() {
@@ -103,6 +152,10 @@ class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
  public:
   CCallWatch(CEventScript &script, std::string name, boost::shared_ptr<KEEL::WEB::IWebServ> serv)
       : script_(script), name_(std::move(name)), serv_(std::move(serv)) {}
+  /// Once this returns, no report reaches the script.
+  void Detach() { serv_->SetObserver(nullptr, 0); }
+  /// The event, as an error names it.
+  std::string What() const { return "call " + name_; }
   void NotifyWSEvent(KEEL::WEB::IWebServ *serv) override {
     KEEL::WEB::WebServError result;
     serv->GetServError(result);
@@ -129,20 +182,38 @@ class CEventScript::CCallWatch : public KEEL::WEB::IWSObserver {
   boost::shared_ptr<KEEL::WEB::IWebServ> serv_;
 };
 
+void CEventScript::LoopEnded() {
+  const std::string why = MainWindowOpen() ? "the message loop ended" : "the main window is closed";
+  if (waiting_) {
+    // No report of it reaches the script from here on.
+    call_->Detach();
+    waiting_ = false;
+    ++failures_;
+    out_.Flush();
+    Error(runningLine_, call_->What() + " did not finish: " + why);
+  }
+  Skip(why);
+}
+
 void CEventScript::Step() {
   // Whatever the last event posted runs first (and what that posts).
   if (KVUI::QueuedCount() > 0) {
     KVUI::PostTask([this] { Step(); });
     return;
   }
-  if (next_ < lines_.size()) {
-    Run(lines_[next_++]);
+  // The loop ends once the main window is gone: what is left cannot run.
+  if (!MainWindowOpen()) Skip("the main window is closed");
+  Line line;
+  Cursor after;
+  if (Peek(line, after)) {
+    next_ = after;
+    Run(line);
     // A call goes on from its report.
     if (!waiting_) KVUI::PostTask([this] { Step(); });
     return;
   }
   out_.Line("# end of script");
-  if (Frame() && Frame()->IsWindow()) {
+  if (MainWindowOpen()) {
     out_.Line("# the window is still open");
     KVUI::PostQuit(0);
   }

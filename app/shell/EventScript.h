@@ -57,14 +57,22 @@
 // goes on. The words of a script line that an error shows are escaped as
 // the transcript escapes its fields and cut at 200 characters. When the
 // script ends with the window still open, the message loop ends (exit code
-// 0) without the close checks.
+// 0) without the close checks. Once the main window is closed the message
+// loop ends: no line after that runs, and each is echoed and reported as
+// "FILE:LINE: the main window is closed"; a call still running when the
+// loop ended is reported as "FILE:LINE: call NAME did not finish: ..." and
+// its result is not taken. Each counts as an event that could not run.
+//
+// The checked script is kept as its text, and each line is parsed again
+// when its turn comes, so that a script takes little more memory than its
+// size.
 #pragma once
 
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "ScriptEvent.h"
 #include "Transcript.h"
@@ -82,34 +90,58 @@ class CEventScript {
   /// Reads and checks the whole script; `name` names it in errors. False
   /// when a line is not an event (every such line is reported).
   bool Load(std::istream &in, const std::string &name);
+  /// The same for the text of a script, which is kept.
+  bool Load(std::string text, const std::string &name);
   /// Runs the leading answer, dialog, menu, set, push and print lines now
   /// (before the start sequence).
   void Prelude();
   /// Queues the next event; each event queues the one after it.
   void Start();
+  /// After the message loop ended: reports a call that did not finish and
+  /// every line that did not run (see above); each counts as a failure.
+  void LoopEnded();
   /// Number of events that could not run.
   int Failures() const { return failures_; }
 
  private:
   struct Line {
-    int number;
+    std::uint32_t number;
     ScriptEvent event;
   };
+  // Where the script is read: the next line's first byte and the number
+  // of lines before it.
+  struct Cursor {
+    size_t at = 0;
+    std::uint32_t number = 0;
+  };
   class CCallWatch;
+  // The line at `cursor` (without a byte-order mark or CR), moving past
+  // it; false at the end.
+  bool NextLine(Cursor &cursor, std::string &text) const;
+  // The next event line after next_, and the cursor after it; false when
+  // no event is left.
+  bool Peek(Line &line, Cursor &after) const;
   void Step();
   void Run(const Line &line);
+  // The echo of each event line not run yet and `why` it did not run.
+  void Skip(const std::string &why);
+  // One line of the errors, written whole.
+  void Error(std::uint32_t number, const std::string &what);
+  bool MainWindowOpen() const;
   bool RunEvent(const ScriptEvent &event, std::string &error);
   bool ViewEvent(const ScriptEvent &event, std::string &error);
   CMainFrame *Frame() const;
   CTranscript &out_;
   std::ostream &errors_;
   std::string name_;
-  std::vector<Line> lines_;
-  size_t next_ = 0;
+  std::string text_;
+  Cursor next_;
   int failures_ = 0;
   // The running call; the script waits for its report.
   std::shared_ptr<CCallWatch> call_;
   bool waiting_ = false;
+  // The line of the event that runs, or ran last.
+  std::uint32_t runningLine_ = 0;
 };
 
 }  // namespace KVSHELL

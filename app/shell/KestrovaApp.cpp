@@ -120,7 +120,7 @@ BOOL CKestrovaApp::InitInstance() {
   WRENCH::StartCrashReport();
   if (!AfxOleInit()) {
     AfxMessageBox(IDP_OLE_INIT_FAILED, MB_OK);
-    return FALSE;
+    return StartFailed(L"OLE could not be started");
   }
   AfxEnableControlContainer();
   LoadStdProfileSettings(4);
@@ -139,7 +139,7 @@ BOOL CKestrovaApp::InitInstance() {
   BCGCBProSetResourceHandle(m_hResModule);
 
   CMainFrame *frame = new (std::nothrow) CMainFrame;
-  if (!frame) return FALSE;
+  if (!frame) return StartFailed(L"there is no memory for the main window");
   m_pMainWnd = frame;
   m_nCmdShow = SW_HIDE;
 
@@ -177,7 +177,9 @@ BOOL CKestrovaApp::InitInstance() {
     cmdMgr->RunCommand(L"APP_LOGINMOX_CMD", login);
   }
   const KEEL::CMD::CmdFault fault = cmdMgr->GetLastFault();
-  if (fault.nCode != 0) return FALSE;
+  if (fault.nCode != 0)
+    return StartFailed(L"the login command APP_LOGINMOX_CMD failed with fault " + std::to_wstring(fault.nCode) +
+                       (fault.strText.empty() ? L"" : L": " + fault.strText));
 
   frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr);
   frame->ShowWindow(SW_HIDE);

@@ -45,8 +45,8 @@ class CKestrovaApp : public CBCGPWinApp {
   bool GetUpdatedProjects(std::vector<std::wstring> &names, KEEL::FRAME::IKeelData *data);
   /// The login text handed to the login command (empty without hand-over).
   std::string MakeLoginText() const;
-  /// Why the start sequence failed, when the program itself can say it
-  /// ("" otherwise: a refused login says nothing of its own).
+  /// Why the start sequence failed ("" while it has not): every way in
+  /// which InitInstance returns FALSE sets it (StartFailed).
   const std::wstring &GetStartFailure() const { return m_strStartFailure; }
 
   CKvCoreFramework *m_pFramework = nullptr;

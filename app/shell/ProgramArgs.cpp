@@ -35,19 +35,38 @@ void NoteHandOver(const std::string &arg, int position, std::vector<std::string>
 
 }  // namespace
 
+// Plain C on purpose: it runs before any constructor (see HidePasswords).
 void RemovePassword(char *arg) {
-  const std::string text = arg;
-  const std::vector<std::string> fields = Fields(text);
-  if (fields.size() < 2) return;
-  const size_t length = text.size();
-  if (fields.size() != kHandOverFields) {
-    std::memset(arg + fields[0].size(), 0, length - fields[0].size());
+  char *first = std::strstr(arg, kSeparator);
+  if (!first) return;
+  // The fields as QuillTools::Tokenize splits them: at each "$$" found from
+  // the end of the one before.
+  size_t fields = 2;
+  char *second = nullptr;
+  for (char *at = std::strstr(first + 2, kSeparator); at; at = std::strstr(at + 2, kSeparator)) {
+    if (!second) second = at;
+    ++fields;
+  }
+  char *const end = arg + std::strlen(arg);
+  if (fields != kHandOverFields) {
+    std::memset(first, 0, size_t(end - first));
     return;
   }
-  const size_t from = fields[0].size() + 2;
-  const size_t cut = fields[1].size();
-  std::memmove(arg + from, arg + from + cut, length - from - cut);
-  std::memset(arg + length - cut, 0, cut);
+  char *const from = first + 2;
+  const size_t cut = size_t(second - from);
+  std::memmove(from, second, size_t(end - second));
+  std::memset(end - cut, 0, cut);
+}
+
+void HidePasswords(int argc, char **argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strstr(argv[i], kSeparator)) continue;
+    // Lives as long as the process; without memory the argument is cut all
+    // the same.
+    char *copy = strdup(argv[i]);
+    RemovePassword(argv[i]);
+    if (copy) argv[i] = copy;
+  }
 }
 
 std::string ShownArg(const std::string &arg) {
@@ -58,12 +77,7 @@ std::string ShownArg(const std::string &arg) {
 }
 
 bool ParseProgramArgs(int argc, char **argv, ProgramArgs &args, std::string &error) {
-  // Copied, then cut in argv before anything is refused.
-  std::vector<std::string> given;
-  for (int i = 1; i < argc; ++i) {
-    given.push_back(argv[i]);
-    RemovePassword(argv[i]);
-  }
+  const std::vector<std::string> given(argv + 1, argv + argc);
   bool haveScript = false;
   bool haveHandOver = false;
   bool options = true;
@@ -101,8 +115,9 @@ std::string ProgramUsage() {
          "HAND-OVER is a launcher's login: user$$password$$server$$event$$file; after --\n"
          "it may start with '-'.\n"
          "Exit code: the application's; 1 when the start failed or the transcript could\n"
-         "not be written; 2 for a wrong command line, a script that cannot be read, a\n"
-         "wrong script line or an event that could not run.\n";
+         "not be written; 2 for a wrong command line, a script that cannot be read or\n"
+         "passes its bounds (16 MiB, 64 KiB a line), a wrong script line or an event that\n"
+         "could not run.\n";
 }
 
 }  // namespace KVSHELL

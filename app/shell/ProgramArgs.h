@@ -3,11 +3,14 @@
 //   kestrova --help
 // "--" ends the options, so a hand-over that starts with '-' can follow.
 // Every argument that holds "$$" is cut in the process's argument memory
-// while the command line is read (a five-field hand-over loses its password
-// field, any other such argument everything after its first field), so the
-// process list never shows a password; the application gets a copy of
-// every argument. No message repeats such an argument: it shows its first
-// field and masks the others.
+// (what /proc/PID/cmdline and the process list show) before any
+// constructor of the program or its libraries runs: the program's
+// .preinit_array calls HidePasswords (main.cpp). A five-field hand-over
+// loses its password field, any other such argument everything after its
+// first field; the freed bytes become NUL, so the argument memory keeps its
+// length (and shows how many bytes were cut). argv then points to whole
+// copies, which the application gets. No message repeats such an argument:
+// it shows its first field and masks the others.
 #pragma once
 
 #include <string>
@@ -30,15 +33,23 @@ struct ProgramArgs {
 
 /// Reads argv[1..argc-1] into `args`; false with `error` for an unknown
 /// option, a repeated, incomplete or empty --script, or a second
-/// hand-over. Cuts every argument holding "$$" in argv's storage (see
-/// above), whatever the result.
+/// hand-over.
 bool ParseProgramArgs(int argc, char **argv, ProgramArgs &args, std::string &error);
+
+/// For each of argv[1..argc-1] that holds "$$": a copy on the heap (kept
+/// for the process's life), the argument cut in its own storage
+/// (RemovePassword), and argv[i] pointed at the copy. Plain C, so that it
+/// can run before any constructor: glibc hands the .preinit_array's
+/// functions argc, argv and envp.
+void HidePasswords(int argc, char **argv);
 
 /// The usage text, several lines.
 std::string ProgramUsage();
 
-/// Cuts `arg` in place when it holds "$$": the second of five fields, else
-/// everything from the first "$$"; the freed bytes are filled with NUL.
+/// Cuts `arg` in place when it holds "$$": the second of five fields (the
+/// later ones move up to it), else everything from the first "$$"; the
+/// freed bytes at the end are filled with NUL. Fields are split as
+/// QuillTools::Tokenize splits them. Plain C, as HidePasswords.
 void RemovePassword(char *arg);
 
 /// `arg` as a message may show it: with "$$", its first field followed by

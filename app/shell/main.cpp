@@ -9,12 +9,12 @@
 // application's, 1 when the start sequence failed, 2 when an event could
 // not run; when the server ends the login the process ends at once and the
 // line says so (and that an event could not run, if one could not). A
-// wrong command line, a script that cannot be read or a wrong script line
-// ends the program with code 2 before anything starts; a transcript that
-// cannot be written, with code 1. What went wrong is said on standard error.
+// wrong command line, a script that cannot be read or is too long (see
+// ScriptSource.h) or a wrong script line ends the program with code 2
+// before anything starts; a transcript that cannot be written, with code
+// 1. What went wrong is said on standard error.
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,6 +33,15 @@
 
 namespace {
 
+// The passwords leave the process's argument memory before any constructor
+// of the program or its libraries runs: glibc calls the program's
+// .preinit_array (with argc, argv and envp) before every other initializer,
+// once the dynamic loader has loaded and linked the libraries. Exec and the
+// loader's work come before it, out of the program's reach.
+void HidePasswordsAtStart(int argc, char **argv, char **) { KVSHELL::HidePasswords(argc, argv); }
+__attribute__((section(".preinit_array"), used)) void (*const kHidePasswords)(int, char **, char **) =
+    HidePasswordsAtStart;
+
 // Characters of an outside text that standard error shows.
 constexpr size_t kShownChars = 200;
 
@@ -48,6 +57,12 @@ class CKestrovaProgram : public CKestrovaApp {
     if (started && script) script->Start();
     return started ? TRUE : FALSE;
   }
+  // The message loop has ended: what the script could not run is said
+  // before the shut-down sequence.
+  int ExitInstance() override {
+    if (started && script) script->LoopEnded();
+    return CKestrovaApp::ExitInstance();
+  }
 
  private:
   // What the start sequence could not do, on standard error.
@@ -57,9 +72,9 @@ class CKestrovaProgram : public CKestrovaApp {
     const std::string load = host ? host->GetLoadError() : std::string();
     if (!load.empty())
       std::cerr << "kestrova: " << KVUI::EscapeText(load, kShownChars) << "; every web-service call fails\n";
-    if (!started && !GetStartFailure().empty())
-      std::cerr << "kestrova: the start failed: " << KVUI::Utf8(KVUI::EscapeText(GetStartFailure(), kShownChars))
-                << "\n";
+    if (started) return;
+    const std::wstring why = GetStartFailure().empty() ? L"no reason was given" : GetStartFailure();
+    std::cerr << "kestrova: the start failed: " << KVUI::Utf8(KVUI::EscapeText(why, kShownChars)) << "\n";
   }
 };
 
@@ -109,8 +124,7 @@ int main(int argc, char **argv) {
     std::cerr << error << "\n";
     return 2;
   }
-  std::istringstream in(std::move(text));
-  if (!theApp.script->Load(in, scriptName)) return 2;
+  if (!theApp.script->Load(std::move(text), scriptName)) return 2;
 
   KVOUTSIDE::CJournal::Instance().SetSink(
       [](const KVOUTSIDE::JournalEntry &entry) { transcript.Entry("journal: ", entry.Line()); });

@@ -3,14 +3,20 @@
 // garbage parameters, and the hand-over's password leaving argv.
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <sstream>
 
+#include <boost/make_shared.hpp>
+
 #include "EventScript.h"
+#include "KvCoreData.h"
 #include "ProgramArgs.h"
 #include "ScriptEvent.h"
 #include "ShellTestSupport.h"
+#include "keel/frame/MgrObject.h"
+#include "keel/web/IWebMgr.h"
 #include "wrench/TextConvert.h"
 
 namespace kv::test {
@@ -148,6 +154,90 @@ TEST_F(EventScriptTest, LoadReportsEveryWrongLine) {
   EXPECT_TRUE(script.Load(good, "<stdin>"));
 }
 
+// Once the main window is closed the message loop ends: every line after
+// the close is echoed and reported, none runs (the print prints nothing),
+// and each counts as an event that could not run. One row per way the
+// window closes.
+TEST_F(EventScriptTest, LinesAfterTheWindowClosedAreReported) {
+  const char *const closes[] = {"close", "message 16", "command 5899"};
+  for (const char *close : closes) {
+    SCOPED_TRACE(close);
+    Reset();
+    transcriptText.str("");
+    errors.str("");
+    ASSERT_TRUE(Start());
+    KVSHELL::CEventScript script(transcript, errors);
+    std::istringstream in(std::string("answer yes\n") + close +
+                          "\nstatus\n# a comment\n\nprint never\ncall ClashRule_listClashRules\n");
+    ASSERT_TRUE(script.Load(in, "t.kvs"));
+    script.Prelude();
+    script.Start();
+    KVUI::PumpPending();
+    EXPECT_FALSE(Frame()->IsWindow());
+    EXPECT_TRUE(KVUI::IsQuitPosted());
+    EXPECT_EQ(errors.str(),
+              "t.kvs:3: the main window is closed\n"
+              "t.kvs:6: the main window is closed\n"
+              "t.kvs:7: the main window is closed\n");
+    EXPECT_EQ(script.Failures(), 3);
+    const std::string text = transcriptText.str();
+    EXPECT_NE(text.find("> status\n> print never\n> call ClashRule_listClashRules\n# end of script\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\nnever\n"), std::string::npos) << text;
+    // Nothing is left for the end of the loop.
+    script.LoopEnded();
+    EXPECT_EQ(script.Failures(), 3);
+  }
+}
+
+// A call whose operation is still running when the window closes: the
+// message loop ends without its report, so it is reported as not finished
+// (and its result, should it come later, is not taken), as is every line
+// after it.
+TEST_F(EventScriptTest, ACallRunningWhenTheLoopEndsIsReportedAsNotFinished) {
+  struct Serv : KEEL::WEB::IWebServ {
+    KEEL::WEB::IWSObserver *observer = nullptr;
+    void SetObserver(KEEL::WEB::IWSObserver *o, int) override { observer = o; }
+    KEEL::WEB::WebServError &GetServError(KEEL::WEB::WebServError &out) override { return out; }
+    bool IsFinished() override { return false; }
+    std::wstring GetServName() override { return L"ClashRule_listClashRules"; }
+    KEEL::WEB::IInput *GetInput() override { return nullptr; }
+    KEEL::WEB::IOutput *GetOutput() override { return nullptr; }
+    // The window closes while the operation runs.
+    void Start() override { AfxGetMainWnd()->PostMessage(WM_CLOSE); }
+    void Wait() override {}
+  };
+  struct Host : KEEL::FRAME::CMgrObject, KEEL::WEB::IWebMgr {
+    boost::shared_ptr<Serv> serv = boost::make_shared<Serv>();
+    Host() : CMgrObject(L"AppWebServiceMgr") {}
+    boost::shared_ptr<KEEL::WEB::IWebServ> GetWebServ(const std::wstring &) override { return serv; }
+    void SetWebErrorObserver(KEEL::WEB::IWebErrorObserver *) override {}
+  };
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(g_pKvCoreData->RemoveManager(L"AppWebServiceMgr"));
+  auto *host = new Host;
+  const boost::shared_ptr<Serv> serv = host->serv;
+  ASSERT_TRUE(g_pKvCoreData->AddManager(host));
+  KVSHELL::CEventScript script(transcript, errors);
+  std::istringstream in("answer yes\ncall ClashRule_listClashRules\nstatus\n");
+  ASSERT_TRUE(script.Load(in, "t.kvs"));
+  script.Prelude();
+  script.Start();
+  KVUI::PumpPending();
+  ASSERT_FALSE(Frame()->IsWindow());
+  EXPECT_EQ(errors.str(), "");
+  ASSERT_NE(serv->observer, nullptr);
+  script.LoopEnded();
+  EXPECT_EQ(errors.str(),
+            "t.kvs:2: call ClashRule_listClashRules did not finish: the main window is closed\n"
+            "t.kvs:3: the main window is closed\n");
+  EXPECT_EQ(script.Failures(), 2);
+  EXPECT_EQ(serv->observer, nullptr);
+  EXPECT_NE(transcriptText.str().find("> call ClashRule_listClashRules\n"), std::string::npos);
+  EXPECT_EQ(transcriptText.str().find("call: "), std::string::npos);
+}
+
 // Every message the main frame's map chain handles, every message below
 // WM_USER + 0x200 and the frame's own, with garbage parameters, through the
 // script: the ones whose parameters are read as pointers are refused when
@@ -259,8 +349,8 @@ TEST(ProgramArgsTest, CommandLines) {
 }
 
 // The password leaves argv's storage (what /proc/PID/cmdline shows), also
-// when the argument is no hand-over or the command line is refused; the
-// copy the application gets still carries it to the login command.
+// when the argument is no hand-over or the command line is refused; argv
+// then points to copies, which still carry it to the login command.
 TEST_F(EventScriptTest, PasswordLeavesArgvAndReachesTheLogin) {
   struct Case {
     const char *option;  // an argument before, or null
@@ -273,6 +363,10 @@ TEST_F(EventScriptTest, PasswordLeavesArgvAndReachesTheLogin) {
       {nullptr, "bob$$SECRET$$PW1$$h$$ev$$f", "bob"},
       {"--", "-bob$$SECRETPW1$$h$$ev$$f", "-bob$$$$h$$ev$$f"},
       {"--bogus", "bob$$SECRETPW1$$h$$ev$$f", "bob$$$$h$$ev$$f"},  // refused
+      // Fields as the hand-over splits them: at each "$$" from the end of the one before.
+      {nullptr, "bob$$$SECRET$$h$$ev$$f", "bob$$$$h$$ev$$f"},
+      {nullptr, "bob$$SECRET$$h$$ev$$", "bob$$$$h$$ev$$"},
+      {nullptr, "$$$$$$$$", "$$$$$$$$"},
   };
   std::vector<std::string> handedOver;
   for (const Case &c : cases) {
@@ -283,13 +377,17 @@ TEST_F(EventScriptTest, PasswordLeavesArgvAndReachesTheLogin) {
     std::vector<char *> argv{&storage[0]};
     if (c.option) argv.push_back(&storage[9]);
     argv.push_back(&storage[at]);
+    KVSHELL::HidePasswords(int(argv.size()), argv.data());
+    EXPECT_STREQ(&storage[at], c.left);
+    // The freed bytes are NUL: nothing of the password is left behind.
+    EXPECT_EQ(storage.substr(at + std::strlen(c.left)), std::string(std::strlen(c.arg) - std::strlen(c.left) + 1, '\0'));
+    EXPECT_STREQ(argv.back(), c.arg);
+    EXPECT_NE(argv.back(), &storage[at]);
     KVSHELL::ProgramArgs args;
     std::string error;
     const bool good = KVSHELL::ParseProgramArgs(int(argv.size()), argv.data(), args, error);
     EXPECT_EQ(good, option.compare(0, 7, "--bogus") != 0) << error;
-    EXPECT_STREQ(argv.back(), c.left);
-    // The freed bytes are NUL: nothing of the password is left behind.
-    EXPECT_EQ(storage.substr(at + std::strlen(c.left)), std::string(std::strlen(c.arg) - std::strlen(c.left) + 1, '\0'));
+    std::free(argv.back());  // the program keeps its copies for its life
     if (!good) continue;
     ASSERT_EQ(args.appArgs, std::vector<std::string>{c.arg});
     if (handedOver.empty()) handedOver = args.appArgs;

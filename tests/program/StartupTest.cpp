@@ -3,6 +3,7 @@
 #include <json/json.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "ShellTestSupport.h"
@@ -153,6 +154,51 @@ TEST_F(ShellTest, FailedStartsAndTheirShutDown) {
   EXPECT_EQ(app->m_pMainWnd, nullptr);
   EXPECT_EQ(app->m_pFramework, nullptr);
   EXPECT_EQ(app->ExitInstance(), 0);
+}
+
+// Every way the start ends early names its cause, which the program says
+// on standard error; a start that succeeds has none.
+TEST_F(ShellTest, EveryFailedStartSaysWhy) {
+  struct Case {
+    const char *name;
+    std::function<void()> arrange;
+    const wchar_t *why;
+  } const cases[] = {
+      {"OLE",
+       [this] {
+         responder.ExpectMessageBox(IDOK, std::wstring(L"OLE 初始化失败。请确保 OLE 库是正确的版本。"));
+         KVUI::SetOleAvailable(false);
+       },
+       L"OLE could not be started"},
+      {"login framework",
+       [] {
+         KVOUTSIDE::CAnswers::Instance().Set(L"CENTRALAUTHENTICATIONSERVICE_MGR ", L"create", L"no-login");
+       },
+       L"the login framework could not be set up: no-login"},
+      {"command manager",
+       [this] {
+         KVOUTSIDE::CJournal::Instance().SetSink([this](const KVOUTSIDE::JournalEntry &entry) {
+           if (entry.Line().find(L"StartFromShell") != std::wstring::npos)
+             app->m_pFramework->GetCoreData()->RemoveManager(L"AppCommandMgr");
+         });
+       },
+       L"there is no command manager, so nobody can log in"},
+      {"login", [] { g_loginFault = 5; },
+       L"the login command APP_LOGINMOX_CMD failed with fault 5: refused"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    c.arrange();
+    EXPECT_FALSE(Start());
+    KVOUTSIDE::CJournal::Instance().SetSink(nullptr);
+    EXPECT_EQ(app->GetStartFailure(), c.why);
+    app->ExitInstance();
+  }
+  Reset();
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(app->GetStartFailure(), L"");
+  app->ExitInstance();
 }
 
 TEST_F(ShellTest, LoginFaultEndsStartBeforeAnyWindow) {

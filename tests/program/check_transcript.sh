@@ -4,7 +4,8 @@
 # in between are allowed), the exit code must match, no line starts with
 # "not reached" (a script prints it where the process must have ended),
 # every line is one entry (of a kind the program writes, the text of a
-# print right after its echo, or an error "FILE:LINE: ..."), and the last
+# print right after its echo, an error "FILE:LINE: ..." or a message
+# "kestrova: ..." of standard error), and the last
 # line is the only "# exit" line. KV_TRANSCRIPT_OUT, when set, names a file
 # that gets the transcript.
 # Usage: check_transcript.sh PROGRAM SCRIPT EXPECTED EXIT_CODE [ARG...]
@@ -25,7 +26,7 @@ if ! awk 'NR == FNR { want[n++] = $0; next } i < n && index($0, want[i]) == 1 { 
   status=1
 fi
 if ! awk '$0 !~ /^(> |journal: |platform: |box: (message box|dialog|menu) |ribbon: |status: |call: |copydata: |load: |# )/ &&
-          prev !~ /^> print( |$)/ && $0 !~ /^[^ ]+:[0-9]+: / { print "not one entry: " $0; bad = 1 }
+          prev !~ /^> print( |$)/ && $0 !~ /^[^ ]+:[0-9]+: / && $0 !~ /^kestrova: / { print "not one entry: " $0; bad = 1 }
           { prev = $0 }
           /^# exit/ { exits++; last = NR }
           END { if (exits != 1 || last != NR) { print "the last line is not the only \"# exit\" line"; bad = 1 }

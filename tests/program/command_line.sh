@@ -50,7 +50,8 @@ case_ "repeated script" "" 2 empty "--script is given twice.*^usage: kestrova" "
   --script "$dir/a.kvs" --script "$dir/b.kvs"
 case_ "script without file" "" 2 empty "--script needs a file" "" --script
 case_ "two hand-overs" "" 2 empty "one hand-over at most" "" 'a$$b$$c$$d$$e' 'f$$g$$h$$i$$j'
-case_ "missing script" "" 2 empty "cannot read $dir/none.kvs" "" --script "$dir/none.kvs"
+case_ "missing script" "" 2 empty "\\A\\Q$dir/none.kvs\\E: cannot be read: No such file or directory\n\\z" "" \
+  --script "$dir/none.kvs"
 case_ "bad lines" "" 2 empty \
   "\\A.*bad.kvs:2: 4294973196 is out of range for a command id \\(0..65535\\)\n.*bad.kvs:3: unknown event 'frame'\n.*bad.kvs:5: message 74 is WM_COPYDATA.*use the event copydata <dwData> \\[text\\]\n\\z" \
   "bad.kvs:1:" --script "$dir/bad.kvs"
@@ -88,8 +89,60 @@ KV_WEBSERVICE_LIBRARY=$dir/none.so case_ "a web-service library that cannot be l
   "^> call ClashRule_listClashRules\n.*^# exit 2\n\\z" \
   "\\Akestrova: cannot load the web-service library: \\Q$dir/none.so\\E: cannot open shared object file: No such file or directory; every web-service call fails\n<stdin>:1: cannot load the web-service library: \\Q$dir/none.so\\E: .*\n\\z" \
   "no operation"
-case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.0s' {1..100000})\n" 2 empty \
-  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\.\\.\\. \\(cut: 100000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
+case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.0s' {1..60000})\n" 2 empty \
+  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\.\\.\\. \\(cut: 60000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
 case_ "five fields" "close\n" 0 "StartFromShell\\|true.*Execute\\|a\\|c\n.*^# start succeeded" empty "" \
   'a$$b$$c$$d$$e'
+
+# A script past its bounds (16 MiB, a line 64 KiB) is refused before
+# anything starts, as soon as the read has passed the bound: within 1 GB of
+# address space and 20 s, where a read without bound ended in
+# std::bad_alloc (SIGABRT). A script and a line at their bounds are taken.
+printf '#!/usr/bin/env bash\nulimit -v 1000000\nexec timeout 20 "%s" "$@"\n' "$program" >"$dir/limited"
+chmod +x "$dir/limited"
+line=$(printf '#%65534s' '')  # 65,535 bytes, 65,536 with its line break
+{
+  for _ in $(seq 255); do printf '%s\n' "$line"; done
+  printf 'print %s\n' "$(head -c 65529 /dev/zero | tr '\0' y)"
+} >"$dir/at-bounds.kvs"
+{ head -c $((16 * 1024 * 1024)) "$dir/at-bounds.kvs"; printf 'x'; } >"$dir/past-size.kvs"
+printf 'print ok\n\nprint %65531s\n' y >"$dir/past-line.kvs"
+too_long() {  # NAME [LINE]
+  if [ -n "${2:-}" ]; then
+    printf '%s' "\\A\\Q$1\\E:$2: longer than 64 KiB \\(65536 bytes\\), the most a script line may hold\n\\z"
+  else
+    printf '%s' "\\A\\Q$1\\E: longer than 16 MiB \\(16777216 bytes\\), the most a script may hold\n\\z"
+  fi
+}
+bounded() { program=$dir/limited case_ "$@"; }
+bounded "an endless script" "" 2 empty "$(too_long /dev/zero 1)" "" --script /dev/zero
+bounded "an endless standard input" "</dev/zero" 2 empty "$(too_long '<stdin>' 1)" ""
+bounded "a script from /dev/full" "" 2 empty "$(too_long /dev/full 1)" "" --script /dev/full
+bounded "a line past 64 KiB" "" 2 empty "$(too_long "$dir/past-line.kvs" 3)" "" --script "$dir/past-line.kvs"
+bounded "a script past 16 MiB" "" 2 empty "$(too_long "$dir/past-size.kvs")" "" --script "$dir/past-size.kvs"
+bounded "a script past 16 MiB on standard input" "<$dir/past-size.kvs" 2 empty "$(too_long '<stdin>')" ""
+bounded "a script and a line at their bounds" "" 0 "\\A> print y{100}.*^# start succeeded\n.*^# exit 0\n\\z" empty "" \
+  --script "$dir/at-bounds.kvs"
+
+# No line is lost once the main window is closed: each line after it is
+# echoed and reported, none runs, and the exit code is 2. One row per way
+# the window closes.
+closed() {  # NAME CLOSE
+  case_ "$1" "answer yes\n$2\ncall ClashRule_listClashRules\n# a comment\nprint never?\n" 2 \
+    "^> $2\n.*^> call ClashRule_listClashRules\n> print never\\?\n# end of script\n.*^# exit 2\n\\z" \
+    "\\A<stdin>:3: the main window is closed\n<stdin>:5: the main window is closed\n\\z" "^never" \
+    'u$$pw$$127.0.0.1:1$$ev$$f'
+}
+closed "lines after the close" close
+closed "lines after WM_CLOSE" "message 16"
+closed "lines after the exit command" "command 5899"
+
+# Every start that fails says why on standard error.
+start_fails() {  # NAME SCRIPT WHY
+  case_ "$1" "$2status\n" 1 "^# start failed\n.*^# exit 1\n\\z" "\\Akestrova: the start failed: $3\n\\z" ""
+}
+start_fails "a login that fails" 'set APP_LOGINMOX_CMD Fault 5\n' \
+  "the login command APP_LOGINMOX_CMD failed with fault 5: 登录失败"
+start_fails "a login framework that cannot be set up" 'set CENTRALAUTHENTICATIONSERVICE_MGR\\s create no-login\n' \
+  "the login framework could not be set up: no-login"
 exit $status

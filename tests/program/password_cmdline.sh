@@ -5,10 +5,13 @@
 # /proc/PID/cmdline, then it ends the script and reads what the program
 # said. Every wait ends with the program: a program that ends before it
 # opens its script fails the row (unless the row expects that) instead of
-# leaving the test waiting.
-# Usage: password_cmdline.sh PROGRAM
+# leaving the test waiting. Then, with PROBE (a library that copies
+# /proc/self/cmdline from its constructor) preloaded, each "early" row
+# checks that the password is gone before the first constructor of any
+# library runs.
+# Usage: password_cmdline.sh PROGRAM PROBE
 set -u
-program=$1
+program=$1 probe=$2
 log=$(dirname "$program")/log/log.log
 dir=$(mktemp -d)
 pid=
@@ -79,6 +82,24 @@ row "a password with \$\$ in it" 0 " $dir/script4 bob " SECRETPW4 'bob$$SECRETPW
 row "a server that is no address" 0 ' bob$$$$no host$$ev$$f ' SECRETPW5 'bob$$SECRETPW5$$no host$$ev$$f'
 row "a hand-over taken for an option" 2 "" SECRETPW6 '-alice$$SECRETPW6$$127.0.0.1:1$$ev$$f'
 row "a hand-over before a wrong option" 2 "" SECRETPW7 'bob$$SECRETPW7$$127.0.0.1:1$$ev$$f' --bogus
+# early NAME SHOWN PASSWORD ARG...: SHOWN is what the first constructor
+# sees of the command line (NULs as blanks), the password nowhere.
+early() {
+  local name=$1 shown=$2 password=$3 cmdline
+  shift 3
+  rm -f "$dir/early"
+  LD_PRELOAD=$probe KV_CMDLINE_PROBE_OUT=$dir/early "$program" --script /dev/null "$@" >/dev/null 2>&1
+  cmdline=$(tr '\0' ' ' <"$dir/early" 2>/dev/null)
+  case $cmdline in
+    *"$password"*) echo "$name: the first constructor saw the password: $cmdline"; status=1 ;;
+    *"$shown"*) ;;
+    *) echo "$name: the first constructor saw '$cmdline', not '$shown'"; status=1 ;;
+  esac
+}
+early "a hand-over, early" ' bob$$$$127.0.0.1:1$$ev$$f ' SECRETPW8 'bob$$SECRETPW8$$127.0.0.1:1$$ev$$f'
+early "a hand-over after --, early" ' -- -al$$$$127.0.0.1:1$$ev$$f ' SECRETPW9 -- '-al$$SECRETPW9$$127.0.0.1:1$$ev$$f'
+early "four fields, early" ' /dev/null bob ' SECRETPW10 'bob$$SECRETPW10$$h$$ev'
+early "a refused command line, early" ' bob$$$$127.0.0.1:1$$ev$$f ' SECRETPW11 'bob$$SECRETPW11$$127.0.0.1:1$$ev$$f' --bogus
 if grep -q SECRETPW "$log" 2>/dev/null; then
   echo "the log holds a password"
   status=1
