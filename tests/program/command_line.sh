@@ -56,7 +56,7 @@ case_ "bad lines" "" 2 empty \
   "bad.kvs:1:" --script "$dir/bad.kvs"
 case_ "bad line on standard input" "status\nclose now\n" 2 empty "\\A<stdin>:2: too many arguments; use: close\n\\z" ""
 case_ "byte-order mark and comments" "" 0 \
-  "^> print bom\n^bom\n^> set X Y 张三\n.*^done\n.*^# exit 0\n\\z" empty "the first line" --script "$dir/bom.kvs"
+  "^> print bom\n^print: bom\n^> set X Y 张三\n.*^print: done\n.*^# exit 0\n\\z" empty "the first line" --script "$dir/bom.kvs"
 case_ "an event that cannot run" "view paint\n" 2 "^> view paint\n.*^# exit 2\n\\z" \
   "\\A<stdin>:1: there is no 3D view" ""
 no_handover() {
@@ -89,7 +89,7 @@ KV_WEBSERVICE_LIBRARY=$dir/none.so case_ "a web-service library that cannot be l
   "\\Akestrova: cannot load the web-service library: \\Q$dir/none.so\\E: cannot open shared object file: No such file or directory; every web-service call fails\n<stdin>:1: cannot load the web-service library: \\Q$dir/none.so\\E: .*\n\\z" \
   "no operation"
 case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.0s' {1..100000})\n" 2 empty \
-  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\.\\.\\. \\(cut: 100000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
+  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\\\\\.\\.\\. \\(cut: 100000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
 case_ "five fields" "close\n" 0 "StartFromShell\\|true.*Execute\\|a\\|c\n.*^# start succeeded" empty "" \
   'a$$b$$c$$d$$e'
 exit $status
