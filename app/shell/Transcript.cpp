@@ -1,8 +1,8 @@
 #include "Transcript.h"
 
 #include <cerrno>
-#include <system_error>
 
+#include "OutputFailure.h"
 #include "ui/Responder.h"
 #include "ui/TextEscape.h"
 
@@ -59,7 +59,7 @@ void CTranscript::Flush() {
 // the reason the system gave.
 void CTranscript::NoteFailure() {
   if (out_ || !failure_.empty()) return;
-  failure_ = errno ? std::error_code(errno, std::generic_category()).message() : "the stream failed";
+  failure_ = WriteFailure(errno);
 }
 
 std::string CTranscript::Failure() const {

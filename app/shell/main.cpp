@@ -9,10 +9,10 @@
 // the exit code: the application's, 1 when the start sequence failed, 2
 // when an event could not run; when the server ends the login the process
 // ends at once and the line says so (and that an event could not run, if
-// one could not). A
-// wrong command line, a script that cannot be read or a wrong script line
-// ends the program with code 2 before anything starts; a transcript that
-// cannot be written, with code 1. What went wrong is said on standard error.
+// one could not). A wrong command line, a script that cannot be read or a
+// wrong script line ends the program with code 2 before anything starts; a
+// transcript (or usage) that cannot be written, with code 1. What went
+// wrong is said on standard error.
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -22,6 +22,7 @@
 #include "AppState.h"
 #include "EventScript.h"
 #include "KestrovaApp.h"
+#include "OutputFailure.h"
 #include "ProgramArgs.h"
 #include "ScriptSource.h"
 #include "Transcript.h"
@@ -89,7 +90,10 @@ int main(int argc, char **argv) {
   }
   if (options.help) {
     std::cout << KVSHELL::ProgramUsage();
-    return 0;
+    const std::string failure = closed.out ? "standard output is closed" : KVSHELL::StandardOutputFailure();
+    if (failure.empty()) return 0;
+    std::cerr << "kestrova: the usage cannot be written: " << failure << "\n";
+    return 1;
   }
   if (closed.out) {
     std::cerr << "kestrova: the transcript cannot be written: standard output is closed\n";

@@ -81,6 +81,8 @@ case_ "standard input closed" closed 2 empty "\\A<stdin>: cannot be read: Bad fi
 case_ "a script that is a directory" "" 2 empty "\\A\\Q$dir\\E: cannot be read: Is a directory\n\\z" "" --script "$dir"
 case_ "a transcript that cannot be written" "status\n" 1 full \
   "\\Akestrova: the transcript cannot be written: No space left on device\n\\z" ""
+case_ "a usage that cannot be written" "" 1 full "\\Akestrova: the usage cannot be written: No space left on device\n\\z" "" \
+  --help
 case_ "commands that nothing handles" "command 8900\ncommand 0\ncommand 65535\ncommand 5900\n" 2 \
   "^> command 8900\n> command 0\n> command 65535\n> command 5900\n.*^# exit 2\n\\z" \
   "\\A<stdin>:1: nothing handles command 8900\n<stdin>:2: nothing handles command 0\n<stdin>:3: nothing handles command 65535\n\\z" ""
@@ -92,4 +94,15 @@ case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.
   "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\\\\\.\\.\\. \\(cut: 100000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
 case_ "five fields" "close\n" 0 "StartFromShell\\|true.*Execute\\|a\\|c\n.*^# start succeeded" empty "" \
   'a$$b$$c$$d$$e'
+"$program" --help >&- 2>"$dir/err"
+rc=$?
+if [ $rc != 1 ] || ! matches "$dir/err" "\\Akestrova: the usage cannot be written: standard output is closed\n\\z"; then
+  echo "a usage to a closed standard output: exit code $rc"; cat "$dir/err"; status=1
+fi
+# A pipe closed by its reader ends the program by SIGPIPE, as command-line
+# tools end (the write end is left without a reader before the start).
+printf 'status\n' | perl -e '$SIG{PIPE} = "DEFAULT"; pipe(my $r, my $w) or die; close $r;
+  open(STDOUT, ">&", $w) or die; close $w; exec @ARGV or die' "$program" 2>"$dir/err"
+rc=$?
+[ $rc = 141 ] || { echo "a closed pipe: exit code $rc, expected 141 (SIGPIPE)"; cat "$dir/err"; status=1; }
 exit $status
