@@ -1,6 +1,8 @@
 // Walks through the managers against a server: lists, adds and renames a
 // clash rule, then saves hole results and pages through them. Prints each
-// step; exits 1 when a step fails, 2 for a wrong command line.
+// step (the server's texts escaped); exits 1 when a step fails or standard
+// output cannot be written, 2 for a wrong command line (a server that is no
+// address among it).
 //   kv_managers_demo [--server HOST:PORT] [--library PATH]
 //   kv_managers_demo --help
 #include <boost/make_shared.hpp>
@@ -11,7 +13,11 @@
 #include <string>
 
 #include "KvWebServiceManager.h"
+#include "OutputFailure.h"
+#include "ServerArg.h"
 #include "keel/web/AppWebServiceMgr.h"
+#include "ui/Responder.h"
+#include "ui/TextEscape.h"
 #include "wrench/TextConvert.h"
 
 namespace {
@@ -19,8 +25,15 @@ namespace {
 using namespace KEEL::KVWEBSERVICE;
 using KVWEBSERVICEMANAGER::CLASHRULE::CClashRuleMgr;
 using KVWEBSERVICEMANAGER::HOLERESULT::CHoleResultMgr;
+using KVSHELL::ServerArgProblem;
 
-std::string Utf8(const std::wstring &text) { return WRENCH::ConvertGBKToUtf8(text); }
+// Characters of an outside text that the walk-through shows.
+constexpr size_t kShownChars = 200;
+
+// A text from outside (the server, the command line) as the terminal gets
+// it: escaped and cut.
+std::string Utf8(const std::wstring &text) { return KVUI::Utf8(KVUI::EscapeText(text, kShownChars)); }
+std::string Shown(const std::string &text) { return KVUI::EscapeText(text, kShownChars); }
 
 // Prints the outcome of a call; false when it failed.
 bool Report(const char *step, const boost::shared_ptr<KEEL::WEB::IServiceObject> &holder) {
@@ -158,27 +171,45 @@ const char kUsage[] =
     "through them, against the server HOST:PORT (default 127.0.0.1:8080) with the\n"
     "web-service library PATH.\n";
 
-// Reads the command line into `config`; -1 to go on, else the exit code.
+// Reads the command line into `config`; -1 to go on, -2 when the usage
+// was asked for and printed, else the exit code.
 int ReadArgs(int argc, char **argv, KEEL::WEB::WebHostConfig &config) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help") {
       std::printf("%s", kUsage);
-      return 0;
+      return -2;
     }
     const bool server = arg == "--server";
+    std::string error;
     if ((server || arg == "--library") && i + 1 < argc && *argv[i + 1]) {
-      if (server)
-        config.servAddr = WRENCH::AnsiToUnicode(argv[++i]);
-      else
-        config.library = argv[++i];
-      continue;
+      const std::string value = argv[++i];
+      if (!server) {
+        config.library = value;
+        continue;
+      }
+      error = ServerArgProblem(value);
+      if (error.empty()) {
+        config.servAddr = WRENCH::UTF8ToUnicode(value);
+        continue;
+      }
+      error = arg + " " + error;
+    } else {
+      error = server || arg == "--library" ? arg + " needs a value" : "unknown option " + Shown(arg);
     }
-    const std::string error = server || arg == "--library" ? arg + " needs a value" : "unknown option " + arg;
     std::fprintf(stderr, "kv_managers_demo: %s\n%s", error.c_str(), kUsage);
     return 2;
   }
   return -1;
+}
+
+// The exit code `code`, or 1 when standard output could not be written
+// (said on standard error).
+int Finish(int code) {
+  const std::string failure = KVSHELL::StandardOutputFailure();
+  if (failure.empty()) return code;
+  std::fprintf(stderr, "kv_managers_demo: standard output cannot be written: %s\n", failure.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -189,12 +220,13 @@ int main(int argc, char **argv) {
   config.servAddr = L"127.0.0.1:8080";
   config.recvTimeout = 10;
   const int done = ReadArgs(argc, argv, config);
+  if (done == -2) return Finish(0);
   if (done >= 0) return done;
 
   KEEL::WEB::CAppWebServiceMgr host;
   std::string error;
   if (!host.Load(config, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
+    std::fprintf(stderr, "kv_managers_demo: %s\n", Shown(error).c_str());
     return 1;
   }
   KEEL::FRAME::RegisterManager(&host);
@@ -208,5 +240,5 @@ int main(int argc, char **argv) {
   }
   KEEL::FRAME::UnregisterManager(&host);
   std::printf(ok ? "done\n" : "stopped at a failed step\n");
-  return ok ? 0 : 1;
+  return Finish(ok ? 0 : 1);
 }

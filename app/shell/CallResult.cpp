@@ -1,5 +1,6 @@
 #include "CallResult.h"
 
+#include "Transcript.h"
 #include "catalogue/interfaces/WebInterfaces.h"
 #include "ui/TextEscape.h"
 
@@ -13,7 +14,7 @@ std::wstring Items(size_t count) { return std::to_wstring(count) + (count == 1 ?
 #define KV_DESCRIBE_OUT_FLAG(out, T) return out->GetResult() ? L"true" : L"false";
 #define KV_DESCRIBE_OUT_TEXT(out, T)                           \
   std::wstring value;                                          \
-  return out->GetResult(value) ? L"\"" + KVUI::EscapeText(value) + L"\"" : kNone;
+  return out->GetResult(value) ? L"\"" + KVUI::EscapeText(value, CTranscript::kMaxFieldChars) + L"\"" : kNone;
 #define KV_DESCRIBE_OUT_RECORD(out, T) \
   KV_RECORD_PTR(T) value;              \
   return !out->GetResult(value) ? kNone : value ? L"1 record" : L"no record";

@@ -10,7 +10,7 @@
 namespace KVSHELL {
 
 /// The result of operation `name` (such as "Device_listDevice") held by
-/// `output`: "true", "\"text\"" (escaped as KVUI::EscapeText does),
+/// `output`: "true", "\"text\"" (escaped and cut as a transcript field),
 /// "1 record", "no record", "3 items"; "no result" when it cannot be read.
 std::wstring DescribeCallResult(const std::wstring &name, KEEL::WEB::IOutput *output);
 

@@ -332,7 +332,7 @@ bool CEventScript::RunEvent(const ScriptEvent &event, std::string &error) {
       KVUI::SetKeyDown(int(n[0]), event.word == "down");
       return true;
     case EventKind::Print:
-      out_.Line("", event.rest);
+      out_.Line("print: ", event.rest);
       return true;
     case EventKind::Close:
       if (!needFrame()) return false;

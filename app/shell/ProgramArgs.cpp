@@ -2,10 +2,9 @@
 
 #include <cstring>
 
-#include "keel/web/HttpUrl.h"
+#include "ServerArg.h"
 #include "quilltools/QuillTools.h"
 #include "ui/TextEscape.h"
-#include "wrench/TextConvert.h"
 
 namespace KVSHELL {
 namespace {
@@ -27,10 +26,8 @@ void NoteHandOver(const std::string &arg, int position, std::vector<std::string>
                     " where a hand-over has 5 joined by $$; the program starts without one");
     return;
   }
-  KEEL::WEB::HttpUrl url;
-  if (!KEEL::WEB::ParseServAddr(WRENCH::UTF8ToUnicode(fields[2]), url))
-    notes.push_back("the hand-over's server (" + where + ", field 3) is no server address (host[:port]): '" +
-                    KVUI::EscapeText(fields[2], kShownChars) + "'");
+  const std::string problem = ServerArgProblem(fields[2]);
+  if (!problem.empty()) notes.push_back("the hand-over's server (" + where + ", field 3) " + problem);
 }
 
 }  // namespace

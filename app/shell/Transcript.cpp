@@ -1,8 +1,8 @@
 #include "Transcript.h"
 
 #include <cerrno>
-#include <system_error>
 
+#include "OutputFailure.h"
 #include "ui/Responder.h"
 #include "ui/TextEscape.h"
 
@@ -28,6 +28,19 @@ void CTranscript::Entry(const std::string &prefix, const std::wstring &fields) {
   Write(prefix + KVUI::EscapeControls(KVUI::Utf8(fields)) + "\n");
 }
 
+void CTranscript::Fields(const std::string &prefix, const std::vector<std::wstring> &fields) {
+  std::string line = prefix;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i) line += '|';
+    // Escaping writes no '|' of its own: each one left is the text's.
+    for (char c : Field(fields[i])) {
+      if (c == '|') line += '\\';
+      line += c;
+    }
+  }
+  Write(line + "\n");
+}
+
 void CTranscript::Write(const std::string &line) {
   std::lock_guard<std::mutex> lock(mutex_);
   errno = 0;
@@ -46,7 +59,7 @@ void CTranscript::Flush() {
 // the reason the system gave.
 void CTranscript::NoteFailure() {
   if (out_ || !failure_.empty()) return;
-  failure_ = errno ? std::error_code(errno, std::generic_category()).message() : "the stream failed";
+  failure_ = WriteFailure(errno);
 }
 
 std::string CTranscript::Failure() const {

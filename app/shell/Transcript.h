@@ -1,14 +1,18 @@
-// The program's transcript: one entry a line on one stream. Every text
-// field of a line is escaped (KVUI::EscapeText: '\', '"', line breaks,
-// other control characters and bytes that are no UTF-8), so that no entry
-// can span lines or pose as another and each field reads back as it went
-// in. A field longer than kMaxFieldChars characters is cut there.
+// The program's transcript: one entry a line on one stream. Every line
+// starts with the prefix of its kind ("> ", "journal: ", "box: ", "call: ",
+// "print: ", "# ", ...), and every text field of a line is escaped
+// (KVUI::EscapeText: '\', '"', line breaks, other control characters and
+// bytes that are no UTF-8), so that no entry can span lines or pose as
+// another and each field reads back as it went in. A field longer than
+// kMaxFieldChars characters is cut there and ends in "\... (cut: N
+// characters)", which no escaped text holds.
 // Any thread; each line is written whole.
 #pragma once
 
 #include <mutex>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace KVSHELL {
 
@@ -27,6 +31,9 @@ class CTranscript {
   /// One line: `prefix`, then `fields`, a text whose fields were escaped
   /// already; only its control characters are escaped.
   void Entry(const std::string &prefix, const std::wstring &fields);
+  /// One line: `prefix`, then `fields` joined by '|', each escaped as one
+  /// field with '|' written as \|.
+  void Fields(const std::string &prefix, const std::vector<std::wstring> &fields);
   /// Writes what is buffered.
   void Flush();
   /// Why writing failed ("" while every write succeeded).

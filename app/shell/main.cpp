@@ -5,14 +5,14 @@
 // output, one entry a line: "journal:" lines for every call that reached an
 // outside library, "platform:" lines for the platform's set-up calls,
 // "box:" lines for message boxes, dialogs and menus with their answers, and
-// what the events print. The last line is "# exit N", N the exit code: the
-// application's, 1 when the start sequence failed, 2 when an event could
-// not run; when the server ends the login the process ends at once and the
-// line says so (and that an event could not run, if one could not). A
-// wrong command line, a script that cannot be read or is too long (see
-// ScriptSource.h) or a wrong script line ends the program with code 2
-// before anything starts; a transcript that cannot be written, with code
-// 1. What went wrong is said on standard error.
+// what the events print ("print:" lines). The last line is "# exit N", N
+// the exit code: the application's, 1 when the start sequence failed, 2
+// when an event could not run; when the server ends the login the process
+// ends at once and the line says so (and that an event could not run, if
+// one could not). A wrong command line, a script that cannot be read or is
+// too long (see ScriptSource.h) or a wrong script line ends the program
+// with code 2 before anything starts; a transcript (or usage) that cannot
+// be written, with code 1. What went wrong is said on standard error.
 #include <iostream>
 #include <memory>
 #include <string>
@@ -21,6 +21,7 @@
 #include "AppState.h"
 #include "EventScript.h"
 #include "KestrovaApp.h"
+#include "OutputFailure.h"
 #include "ProgramArgs.h"
 #include "ScriptSource.h"
 #include "Transcript.h"
@@ -103,7 +104,10 @@ int main(int argc, char **argv) {
   }
   if (options.help) {
     std::cout << KVSHELL::ProgramUsage();
-    return 0;
+    const std::string failure = closed.out ? "standard output is closed" : KVSHELL::StandardOutputFailure();
+    if (failure.empty()) return 0;
+    std::cerr << "kestrova: the usage cannot be written: " << failure << "\n";
+    return 1;
   }
   if (closed.out) {
     std::cerr << "kestrova: the transcript cannot be written: standard output is closed\n";
@@ -126,10 +130,15 @@ int main(int argc, char **argv) {
   }
   if (!theApp.script->Load(std::move(text), scriptName)) return 2;
 
-  KVOUTSIDE::CJournal::Instance().SetSink(
-      [](const KVOUTSIDE::JournalEntry &entry) { transcript.Entry("journal: ", entry.Line()); });
+  KVOUTSIDE::CJournal::Instance().SetSink([](const KVOUTSIDE::JournalEntry &entry) {
+    std::vector<std::wstring> fields{entry.cls, entry.name, entry.op};
+    fields.insert(fields.end(), entry.args.begin(), entry.args.end());
+    transcript.Fields("journal: ", fields);
+  });
   KVUI::SetPlatformTrace([](const std::wstring &call) { transcript.Line("platform: ", call); });
-  KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) { transcript.Entry("box: ", KVUI::DescribeBox(box)); });
+  KVUI::SetBoxObserver([](const KVUI::BoxRecord &box) {
+    transcript.Entry("box: ", KVUI::DescribeBox(box, KVSHELL::CTranscript::kMaxFieldChars));
+  });
   // The server ending the login ends the process at once: the transcript
   // says so before it goes, and keeps an event that could not run.
   KVUI::SetProcessEndHook([](UINT code) {

@@ -141,13 +141,13 @@ void RecordBox(const BoxRecord &box) {
   if (observer) observer(box);
 }
 
-std::wstring DescribeBox(const BoxRecord &box) {
+std::wstring DescribeBox(const BoxRecord &box, size_t maxChars) {
   wchar_t head[64];
   std::swprintf(head, 64, L" %u flags 0x%X", box.id, box.flags);
   std::wstring s = KindName(box.kind);
   s += head;
-  if (!box.text.empty()) s += L" \"" + EscapeText(box.text) + L"\"";
-  for (const std::wstring &item : box.items) s += L" [" + EscapeText(item) + L"]";
+  if (!box.text.empty()) s += L" \"" + EscapeText(box.text, maxChars) + L"\"";
+  for (const std::wstring &item : box.items) s += L" [" + EscapeText(item, maxChars) + L"]";
   s += L" -> " + std::to_wstring(box.answer);
   if (!box.expected) s += L" (unexpected)";
   return s;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/TextEscape.h"
 #include "ui/WinTypes.h"
 
 class CDialog;
@@ -115,8 +116,9 @@ void SetBoxObserver(std::function<void(const BoxRecord &)> observer);
 /// The answer of a user who closes a message box with `flags`.
 int ClosingAnswer(UINT flags);
 /// One line describing `box`: kind, id, flags, its text in quotes and its
-/// items in brackets (both escaped as EscapeText does), answer.
-std::wstring DescribeBox(const BoxRecord &box);
+/// items in brackets (both escaped as EscapeText does, each cut after
+/// `maxChars` characters), answer.
+std::wstring DescribeBox(const BoxRecord &box, size_t maxChars = kWholeText);
 /// `text` as UTF-8 (for messages and transcripts).
 std::string Utf8(const std::wstring &text);
 /// Records an answered box and tells the observer (used by the model).

@@ -2,6 +2,7 @@
 
 #include <boost/locale/utf.hpp>
 
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 
@@ -29,6 +30,22 @@ void AppendByte(unsigned char b, std::string &out) {
   out += escape;
 }
 
+// A wide value that is no code point: a surrogate as its \uNNNN, anything
+// else as the escape of U+FFFD, so that neither reads as a real U+FFFD.
+void AppendNoCodePoint(std::uint32_t c, std::wstring &out) {
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "\\u%04x", unsigned(c >= 0xD800 && c <= 0xDFFF ? c : 0xFFFD));
+  for (const char *p = escape; *p; ++p) out += wchar_t(*p);
+}
+
+// Follows a text cut after its first characters: a backslash that no
+// escape follows, so no escaped text can end the same way.
+template <class Out>
+void AppendCut(size_t total, Out &out) {
+  out += typename Out::value_type('\\');
+  WRENCH::AppendCutNote(total, out);
+}
+
 std::string EscapeUtf8(const std::string &utf8, bool quoting, size_t maxChars) {
   std::string out;
   out.reserve(utf8.size());
@@ -44,7 +61,7 @@ std::string EscapeUtf8(const std::string &utf8, bool quoting, size_t maxChars) {
     else
       Append(c, quoting, out);
   }
-  if (chars > maxChars) WRENCH::AppendCutNote(chars, out);
+  if (chars > maxChars) AppendCut(chars, out);
   return out;
 }
 
@@ -56,10 +73,13 @@ std::wstring EscapeText(const std::wstring &text, size_t maxChars) {
   std::wstring out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size() && i < maxChars; ++i) {
-    const auto c = code_point(text[i]);
-    Append(boost::locale::utf::is_valid_codepoint(c) ? c : 0xFFFD, true, out);
+    const auto c = code_point(std::uint32_t(text[i]));
+    if (boost::locale::utf::is_valid_codepoint(c))
+      Append(c, true, out);
+    else
+      AppendNoCodePoint(c, out);
   }
-  if (text.size() > maxChars) WRENCH::AppendCutNote(text.size(), out);
+  if (text.size() > maxChars) AppendCut(text.size(), out);
   return out;
 }
 

@@ -38,14 +38,14 @@ void PutUtf8(unsigned c, std::string &out) {
 // The reader: one field of `line` from `at` up to the character `stop`
 // (left at it; 0: the end of the line), with \\ \" \| \n \r \t \xNN (a
 // byte) and \uNNNN taken back. False for anything the escaping never
-// writes: a raw control character, a raw quote (allowed only in a journal
-// field, which ends at '|'), an unknown escape, a missing stop.
+// writes: a raw control character, a raw quote, an unknown escape (the
+// cut's "\..." among them), a missing stop.
 bool ReadField(const std::string &line, size_t &at, char stop, std::string &text) {
   text.clear();
   while (at < line.size()) {
     const unsigned char c = static_cast<unsigned char>(line[at]);
     if (stop && c == static_cast<unsigned char>(stop)) return true;
-    if (c < 0x20 || c == 0x7F || (c == '"' && stop != '|')) return false;
+    if (c < 0x20 || c == 0x7F || c == '"') return false;
     ++at;
     if (c != '\\') {
       text += char(c);
@@ -173,10 +173,96 @@ TEST_F(TranscriptFieldsTest, HostileTextsReadBackFromEveryField) {
     size_t at = 8;
     ASSERT_TRUE(ReadField(lines[echo], at, 0, text));
     EXPECT_EQ(text, c.text) << "echo";
-    at = 0;
+    ASSERT_EQ(lines[echo + 1].compare(0, 7, "print: "), 0) << lines[echo + 1];
+    at = 7;
     ASSERT_TRUE(ReadField(lines[echo + 1], at, 0, text));
     EXPECT_EQ(text, c.text) << "print";
   }
+}
+
+
+// The kind of a transcript line: the prefix it starts with ("" for none).
+std::string KindOf(const std::string &line) {
+  static const char *const kKinds[] = {"> ",       "journal: ", "platform: ", "box: ",  "call: ", "status: ",
+                                       "ribbon: ", "copydata: ", "load: ",    "print: ", "# "};
+  for (const char *kind : kKinds)
+    if (line.compare(0, std::string(kind).size(), kind) == 0) return kind;
+  return "";
+}
+
+// A printed text shaped like another entry reads back as a print, right
+// after its echo, and no line of the transcript is that text. ("# " lines
+// cannot be printed: a script's '#' after a blank begins a comment.)
+TEST_F(TranscriptFieldsTest, PrintsShapedLikeOtherEntriesReadBackAsPrints) {
+  const std::string texts[] = {
+      "> close",
+      "journal: MOXCOMMANDS::LOGIN::CLoginMoxCmd|APP_LOGINMOX_CMD|Execute|x",
+      "platform: AfxWinInit",
+      "box: message box 0 flags 0x0 \"forged\" -> 1",
+      "call: Device_listDevice code 0 result 1 item",
+      "status: 0 forged (100)",
+      "ribbon: 5900 enabled",
+      "copydata: 1",
+      "load: true",
+      "print: forged",
+      "<stdin>:1: forged",
+  };
+  std::string script;
+  for (const std::string &text : texts) script += "print " + text + "\n";
+  std::vector<std::string> lines;
+  ASSERT_EQ(Run(script, "kv", lines), 0);
+  for (const std::string &text : texts) {
+    SCOPED_TRACE(text);
+    for (const std::string &line : lines) EXPECT_NE(line, text);
+    std::string read;
+    size_t echo = 0;
+    for (; echo < lines.size(); ++echo) {
+      size_t at = 2;
+      if (KindOf(lines[echo]) == "> " && ReadField(lines[echo], at, 0, read) && read == "print " + text) break;
+    }
+    ASSERT_LT(echo + 1, lines.size());
+    EXPECT_EQ(KindOf(lines[echo + 1]), "print: ") << lines[echo + 1];
+    size_t at = 7;
+    ASSERT_TRUE(ReadField(lines[echo + 1], at, 0, read));
+    EXPECT_EQ(read, text);
+  }
+}
+
+// A text longer than a field holds is cut by one rule in every field kind,
+// and the cut is told from a text that ends in the cut's own words: a
+// journal field (the user name), a print, a call's fault and a box's text.
+TEST_F(TranscriptFieldsTest, LongTextsAreCutAlikeInEveryField) {
+  const size_t kField = 4096;
+  const std::string cut = "\\... (cut: ";
+  const std::string longText(5000, 'a');
+  Json::Value fault;
+  fault["operation"] = "listDevice";
+  fault["infoCode"] = 1000;
+  fault["message"] = longText;
+  fault["count"] = 1;
+  peer.Post("/control/fault", fault);
+  const std::string lookalike = "b... (cut: 9 characters)";
+  std::vector<std::string> lines;
+  ASSERT_EQ(Run("answer ok\ncall Device_listDevice\nprint " + longText + "\nprint " + lookalike + "\n", longText,
+                lines),
+            0);
+  const auto find = [&](const std::string &prefix) {
+    for (const std::string &line : lines)
+      if (line.compare(0, prefix.size(), prefix) == 0) return line.substr(prefix.size());
+    ADD_FAILURE() << "no line " << prefix;
+    return std::string();
+  };
+  const std::string whole = std::string(kField, 'a') + cut + "5000 characters)";
+  const std::string login = find("journal: MOXCOMMANDS::LOGIN::CLoginMoxCmd|APP_LOGINMOX_CMD|Execute|");
+  EXPECT_EQ(login.substr(0, login.find('|')), whole);
+  EXPECT_EQ(find("print: a"), whole.substr(1));
+  EXPECT_EQ(find("call: Device_listDevice code 2 fault "),
+            "[1000] " + std::string(kField - 7, 'a') + cut + "5007 characters)");
+  EXPECT_EQ(find("box: message box 0 flags 0x0 \""), whole + "\" -> 1");
+  // Not cut: it reads back whole.
+  std::string text;
+  ASSERT_TRUE(FieldAfter(lines, "print: b", 0, text));
+  EXPECT_EQ("b" + text, lookalike);
 }
 
 }  // namespace

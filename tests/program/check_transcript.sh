@@ -2,10 +2,10 @@
 # Runs kestrova with an event script and checks its transcript: every line
 # of the expected file must appear in the transcript, in that order (lines
 # in between are allowed), the exit code must match, no line starts with
-# "not reached" (a script prints it where the process must have ended),
-# every line is one entry (of a kind the program writes, the text of a
-# print right after its echo, an error "FILE:LINE: ..." or a message
-# "kestrova: ..." of standard error), and the last
+# "print: not reached" (a script prints it where the process must have
+# ended), every line is one entry (of a kind the program writes, an error
+# "FILE:LINE: ..." or a message "kestrova: ..." of standard error), a
+# print's line right after its echo, and the last
 # line is the only "# exit" line. KV_TRANSCRIPT_OUT, when set, names a file
 # that gets the transcript.
 # Usage: check_transcript.sh PROGRAM SCRIPT EXPECTED EXIT_CODE [ARG...]
@@ -25,8 +25,9 @@ if ! awk 'NR == FNR { want[n++] = $0; next } i < n && index($0, want[i]) == 1 { 
           END { if (i < n) { print "missing or out of order: " want[i]; exit 1 } }' "$expected" "$out"; then
   status=1
 fi
-if ! awk '$0 !~ /^(> |journal: |platform: |box: (message box|dialog|menu) |ribbon: |status: |call: |copydata: |load: |# )/ &&
-          prev !~ /^> print( |$)/ && $0 !~ /^[^ ]+:[0-9]+: / && $0 !~ /^kestrova: / { print "not one entry: " $0; bad = 1 }
+if ! awk '$0 !~ /^(> |journal: |platform: |box: (message box|dialog|menu) |ribbon: |status: |call: |copydata: |load: |print: |# )/ &&
+          $0 !~ /^[^ ]+:[0-9]+: / && $0 !~ /^kestrova: / { print "not one entry: " $0; bad = 1 }
+          /^print: / && prev !~ /^> print( |$)/ { print "a print without its echo: " $0; bad = 1 }
           { prev = $0 }
           /^# exit/ { exits++; last = NR }
           END { if (exits != 1 || last != NR) { print "the last line is not the only \"# exit\" line"; bad = 1 }
@@ -34,7 +35,7 @@ if ! awk '$0 !~ /^(> |journal: |platform: |box: (message box|dialog|menu) |ribbo
   status=1
 fi
 if [ -n "${KV_TRANSCRIPT_OUT:-}" ]; then cp "$out" "$KV_TRANSCRIPT_OUT"; fi
-if grep -q '^not reached' "$out"; then
+if grep -q '^print: not reached' "$out"; then
   echo "the program went on after the process end"
   status=1
 fi

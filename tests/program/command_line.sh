@@ -57,7 +57,7 @@ case_ "bad lines" "" 2 empty \
   "bad.kvs:1:" --script "$dir/bad.kvs"
 case_ "bad line on standard input" "status\nclose now\n" 2 empty "\\A<stdin>:2: too many arguments; use: close\n\\z" ""
 case_ "byte-order mark and comments" "" 0 \
-  "^> print bom\n^bom\n^> set X Y 张三\n.*^done\n.*^# exit 0\n\\z" empty "the first line" --script "$dir/bom.kvs"
+  "^> print bom\n^print: bom\n^> set X Y 张三\n.*^print: done\n.*^# exit 0\n\\z" empty "the first line" --script "$dir/bom.kvs"
 case_ "an event that cannot run" "view paint\n" 2 "^> view paint\n.*^# exit 2\n\\z" \
   "\\A<stdin>:1: there is no 3D view" ""
 no_handover() {
@@ -82,6 +82,8 @@ case_ "standard input closed" closed 2 empty "\\A<stdin>: cannot be read: Bad fi
 case_ "a script that is a directory" "" 2 empty "\\A\\Q$dir\\E: cannot be read: Is a directory\n\\z" "" --script "$dir"
 case_ "a transcript that cannot be written" "status\n" 1 full \
   "\\Akestrova: the transcript cannot be written: No space left on device\n\\z" ""
+case_ "a usage that cannot be written" "" 1 full "\\Akestrova: the usage cannot be written: No space left on device\n\\z" "" \
+  --help
 case_ "commands that nothing handles" "command 8900\ncommand 0\ncommand 65535\ncommand 5900\n" 2 \
   "^> command 8900\n> command 0\n> command 65535\n> command 5900\n.*^# exit 2\n\\z" \
   "\\A<stdin>:1: nothing handles command 8900\n<stdin>:2: nothing handles command 0\n<stdin>:3: nothing handles command 65535\n\\z" ""
@@ -90,7 +92,7 @@ KV_WEBSERVICE_LIBRARY=$dir/none.so case_ "a web-service library that cannot be l
   "\\Akestrova: cannot load the web-service library: \\Q$dir/none.so\\E: cannot open shared object file: No such file or directory; every web-service call fails\n<stdin>:1: cannot load the web-service library: \\Q$dir/none.so\\E: .*\n\\z" \
   "no operation"
 case_ "a bad line is escaped and cut" "frob\\033[2J \"x\"\ncommand $(printf '9%.0s' {1..60000})\n" 2 empty \
-  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\.\\.\\. \\(cut: 60000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
+  "\\A<stdin>:1: unknown event 'frob\\\\x1b\\[2J'\n<stdin>:2: 9{200}\\\\\\.\\.\\. \\(cut: 60000 characters\\) is out of range for a command id \\(0\\.\\.65535\\)\n\\z" ""
 case_ "five fields" "close\n" 0 "StartFromShell\\|true.*Execute\\|a\\|c\n.*^# start succeeded" empty "" \
   'a$$b$$c$$d$$e'
 
@@ -145,4 +147,15 @@ start_fails "a login that fails" 'set APP_LOGINMOX_CMD Fault 5\n' \
   "the login command APP_LOGINMOX_CMD failed with fault 5: 登录失败"
 start_fails "a login framework that cannot be set up" 'set CENTRALAUTHENTICATIONSERVICE_MGR\\s create no-login\n' \
   "the login framework could not be set up: no-login"
+"$program" --help >&- 2>"$dir/err"
+rc=$?
+if [ $rc != 1 ] || ! matches "$dir/err" "\\Akestrova: the usage cannot be written: standard output is closed\n\\z"; then
+  echo "a usage to a closed standard output: exit code $rc"; cat "$dir/err"; status=1
+fi
+# A pipe closed by its reader ends the program by SIGPIPE, as command-line
+# tools end (the write end is left without a reader before the start).
+printf 'status\n' | perl -e '$SIG{PIPE} = "DEFAULT"; pipe(my $r, my $w) or die; close $r;
+  open(STDOUT, ">&", $w) or die; close $w; exec @ARGV or die' "$program" 2>"$dir/err"
+rc=$?
+[ $rc = 141 ] || { echo "a closed pipe: exit code $rc, expected 141 (SIGPIPE)"; cat "$dir/err"; status=1; }
 exit $status
